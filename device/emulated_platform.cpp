@@ -1,0 +1,283 @@
+#include "device/emulated_platform.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace qmb {
+
+namespace {
+
+constexpr uint16_t kVendorId = 0x0095;
+constexpr const char* kPath = "emulated:qmb";
+
+struct CollectionShape {
+    uint8_t reportId;
+    uint16_t inputLength;
+};
+constexpr std::array<CollectionShape, 2> kCollections{{{4, 8}, {8, 9}}};
+
+}  // namespace
+
+EmulatedPlatform::EmulatedPlatform(int modelNumber) : mouse_(modelNumber) {}
+
+void EmulatedPlatform::Unplug()
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (!pluggedIn_) {
+            return;
+        }
+        pluggedIn_ = false;
+        for (auto& [handle, collection] : open_) {
+            collection.stale = true;
+            collection.inbox.clear();
+        }
+    }
+    inboxChanged_.notify_all();
+    NotifyPlug(false);
+}
+
+void EmulatedPlatform::PlugIn()
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (pluggedIn_) {
+            return;
+        }
+        pluggedIn_ = true;
+    }
+    NotifyPlug(true);
+}
+
+bool EmulatedPlatform::pluggedIn() const
+{
+    std::lock_guard lock(mutex_);
+    return pluggedIn_;
+}
+
+void EmulatedPlatform::SetPlugListener(std::function<void(bool)> listener)
+{
+    std::lock_guard lock(mutex_);
+    plugListener_ = std::move(listener);
+}
+
+void EmulatedPlatform::NotifyPlug(bool pluggedIn)
+{
+    std::function<void(bool)> listener;
+    {
+        std::lock_guard lock(mutex_);
+        listener = plugListener_;
+    }
+    if (listener) {
+        listener(pluggedIn);
+    }
+}
+
+void EmulatedPlatform::PressReset()
+{
+    Press([this] { return mouse_.PressReset(); });
+}
+
+void EmulatedPlatform::PressModeSwitch()
+{
+    Press([this] { return mouse_.PressModeSwitch(); });
+}
+
+void EmulatedPlatform::SendUnsolicited(Report report)
+{
+    Press([&] { return std::move(report); });
+}
+
+void EmulatedPlatform::Press(const std::function<Report()>& press)
+{
+    {
+        // The mouse changes and reports in one step, so no command can slip
+        // in between.
+        std::lock_guard lock(mutex_);
+        if (!pluggedIn_) {
+            return;
+        }
+        Deliver(press(), Clock::now());
+    }
+    inboxChanged_.notify_all();
+}
+
+void EmulatedPlatform::SetFaults(const Faults& faults)
+{
+    std::lock_guard lock(mutex_);
+    faults_ = faults;
+}
+
+std::vector<EmulatedPlatform::Report> EmulatedPlatform::TakeSentReports()
+{
+    std::lock_guard lock(mutex_);
+    return std::exchange(sent_, {});
+}
+
+void EmulatedPlatform::InspectMouse(const std::function<void(const emu::VirtualMouse&)>& inspect) const
+{
+    std::lock_guard lock(mutex_);
+    inspect(mouse_);
+}
+
+BindResult EmulatedPlatform::Bind()
+{
+    return BindResult::Bound;
+}
+
+void EmulatedPlatform::Unbind() {}
+
+bool EmulatedPlatform::BeginEnumeration()
+{
+    return true;
+}
+
+bool EmulatedPlatform::HasInterface(size_t index)
+{
+    std::lock_guard lock(mutex_);
+    return pluggedIn_ && index < kCollections.size();
+}
+
+std::optional<HidInterfaceDetail> EmulatedPlatform::InterfaceDetail(size_t index)
+{
+    if (!HasInterface(index)) {
+        return std::nullopt;
+    }
+    return HidInterfaceDetail{kPath, static_cast<int>(index)};
+}
+
+void EmulatedPlatform::EndEnumeration() {}
+
+HidHandle EmulatedPlatform::Open(const HidInterfaceDetail& detail)
+{
+    std::unique_lock lock(mutex_);
+    if (!pluggedIn_ || detail.path != kPath || detail.collection < 0 ||
+        static_cast<size_t>(detail.collection) >= kCollections.size()) {
+        return kNoHandle;
+    }
+    const HidHandle handle = nextHandle_++;
+    open_[handle].reportId = kCollections[static_cast<size_t>(detail.collection)].reportId;
+    return handle;
+}
+
+std::optional<HidAttributes> EmulatedPlatform::Attributes(HidHandle handle)
+{
+    std::lock_guard lock(mutex_);
+    if (!open_.contains(handle)) {
+        return std::nullopt;
+    }
+    return HidAttributes{kVendorId, mouse_.productId(), 0x0100};
+}
+
+std::optional<HidCapabilities> EmulatedPlatform::Capabilities(HidHandle handle)
+{
+    std::lock_guard lock(mutex_);
+    const auto it = open_.find(handle);
+    if (it == open_.end()) {
+        return std::nullopt;
+    }
+    for (const auto& shape : kCollections) {
+        if (shape.reportId == it->second.reportId) {
+            return HidCapabilities{shape.inputLength, 1, shape.reportId};
+        }
+    }
+    return std::nullopt;
+}
+
+bool EmulatedPlatform::SetOutputReport(HidHandle handle, std::span<const uint8_t> report)
+{
+    {
+        std::lock_guard lock(mutex_);
+        const auto it = open_.find(handle);
+        if (it == open_.end() || it->second.stale || !pluggedIn_ || faults_.sendError || report.empty() ||
+            report[0] != it->second.reportId) {
+            return false;
+        }
+        sent_.emplace_back(report.begin(), report.end());
+        auto replies = mouse_.HandleOutputReport(report);
+        if (faults_.noReply) {
+            return true;
+        }
+        const auto readyAt = Clock::now() + faults_.replyDelay;
+        for (auto& reply : replies) {
+            Deliver(Distort(std::move(reply)), readyAt);
+        }
+    }
+    inboxChanged_.notify_all();
+    return true;
+}
+
+EmulatedPlatform::Report EmulatedPlatform::Distort(Report reply) const
+{
+    if (faults_.garbageReply) {
+        uint8_t noise = 0x5A;
+        for (size_t i = 1; i < reply.size(); ++i) {
+            noise = static_cast<uint8_t>(noise * 33 + 17);
+            reply[i] = noise;
+        }
+    }
+    if (faults_.replyLength) {
+        reply.resize(*faults_.replyLength, 0xEE);
+    }
+    return reply;
+}
+
+void EmulatedPlatform::Deliver(const Report& report, Clock::time_point readyAt)
+{
+    // As on the kernel's hidraw: every reader of the collection gets a copy,
+    // and a report nobody is reading is gone.
+    for (auto& [handle, collection] : open_) {
+        if (!collection.stale && !report.empty() && report[0] == collection.reportId) {
+            collection.inbox.push_back({report, readyAt});
+        }
+    }
+}
+
+ReadResult EmulatedPlatform::Read(HidHandle handle, std::span<uint8_t> buffer, std::chrono::milliseconds timeout,
+                                  bool interruptible)
+{
+    const auto deadline = Clock::now() + timeout;
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        const auto it = open_.find(handle);
+        if (it == open_.end() || it->second.stale) {
+            return {ReadStatus::Failed, 0};
+        }
+        if (interruptible && interruptPending_) {
+            interruptPending_ = false;
+            return {ReadStatus::Interrupted, 0};
+        }
+        auto& inbox = it->second.inbox;
+        const auto now = Clock::now();
+        if (!inbox.empty() && inbox.front().readyAt <= now) {
+            const Report report = std::move(inbox.front().report);
+            inbox.pop_front();
+            const size_t length = std::min(report.size(), buffer.size());
+            std::copy_n(report.begin(), length, buffer.begin());
+            return {ReadStatus::Ok, length};
+        }
+        if (now >= deadline) {
+            return {ReadStatus::TimedOut, 0};
+        }
+        const auto wakeAt = inbox.empty() ? deadline : std::min(deadline, inbox.front().readyAt);
+        inboxChanged_.wait_until(lock, wakeAt);
+    }
+}
+
+void EmulatedPlatform::InterruptRead()
+{
+    {
+        std::lock_guard lock(mutex_);
+        interruptPending_ = true;
+    }
+    inboxChanged_.notify_all();
+}
+
+void EmulatedPlatform::Close(HidHandle handle)
+{
+    std::lock_guard lock(mutex_);
+    open_.erase(handle);
+}
+
+}  // namespace qmb

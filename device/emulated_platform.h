@@ -1,0 +1,96 @@
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+#include "device/hid_platform.h"
+#include "emulator/virtual_mouse.h"
+
+namespace qmb {
+
+// The built-in demo mouse: the emulator's model of the mouse plugged into a
+// software HID bus, with the two collections of the real one. It can be
+// unplugged, pressed, and made to fail as hardware fails.
+class EmulatedPlatform : public HidPlatform {
+public:
+    using Report = std::vector<uint8_t>;
+    using Clock = std::chrono::steady_clock;
+
+    struct Faults {
+        bool sendError = false;
+        bool noReply = false;
+        std::chrono::milliseconds replyDelay{0};
+        std::optional<size_t> replyLength;  // cut or padded to this many bytes
+        bool garbageReply = false;
+    };
+
+    explicit EmulatedPlatform(int modelNumber = 0);
+
+    void Unplug();
+    void PlugIn();
+    bool pluggedIn() const;
+    // Called on every plug-in (true) and unplug (false), like a USB notice.
+    void SetPlugListener(std::function<void(bool pluggedIn)> listener);
+
+    void PressReset();
+    void PressModeSwitch();
+    // A report the mouse sends by itself; lost unless the host is reading
+    // its collection.
+    void SendUnsolicited(Report report);
+
+    void SetFaults(const Faults& faults);
+    // Every output report that reached the mouse since the last call.
+    std::vector<Report> TakeSentReports();
+    // Runs `inspect` on the mouse model under the bus lock.
+    void InspectMouse(const std::function<void(const emu::VirtualMouse&)>& inspect) const;
+
+    BindResult Bind() override;
+    void Unbind() override;
+    bool BeginEnumeration() override;
+    bool HasInterface(size_t index) override;
+    std::optional<HidInterfaceDetail> InterfaceDetail(size_t index) override;
+    void EndEnumeration() override;
+    HidHandle Open(const HidInterfaceDetail& detail) override;
+    std::optional<HidAttributes> Attributes(HidHandle handle) override;
+    std::optional<HidCapabilities> Capabilities(HidHandle handle) override;
+    bool SetOutputReport(HidHandle handle, std::span<const uint8_t> report) override;
+    ReadResult Read(HidHandle handle, std::span<uint8_t> buffer, std::chrono::milliseconds timeout,
+                    bool interruptible) override;
+    void InterruptRead() override;
+    void Close(HidHandle handle) override;
+
+private:
+    struct Pending {
+        Report report;
+        Clock::time_point readyAt;
+    };
+    struct OpenCollection {
+        uint8_t reportId = 0;
+        bool stale = false;  // the mouse was unplugged since it was opened
+        std::deque<Pending> inbox;
+    };
+
+    void Press(const std::function<Report()>& press);
+    void Deliver(const Report& report, Clock::time_point readyAt);
+    Report Distort(Report reply) const;
+    void NotifyPlug(bool pluggedIn);
+
+    mutable std::mutex mutex_;
+    std::condition_variable inboxChanged_;
+    emu::VirtualMouse mouse_;
+    bool pluggedIn_ = true;
+    bool interruptPending_ = false;
+    Faults faults_;
+    HidHandle nextHandle_ = 1;
+    std::map<HidHandle, OpenCollection> open_;
+    std::vector<Report> sent_;
+    std::function<void(bool)> plugListener_;
+};
+
+}  // namespace qmb

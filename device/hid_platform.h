@@ -1,0 +1,93 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace qmb {
+
+// The narrow seam between device discovery and the operating system's HID
+// support. Discovery (DeviceLink::OpenDevice) is written once above it; each
+// backend (hidraw, the emulated mouse, the scripted platform of the tests)
+// only answers these calls.
+//
+// An "interface" is one top-level HID collection. Several collections may
+// share one device node; the detail tells them apart.
+
+enum class BindResult {
+    Bound,       // HID support is there
+    Missing,     // HID support is absent now; binding is tried again next time
+    Incomplete,  // HID support is there but unusable; never tried again
+};
+
+struct HidInterfaceDetail {
+    std::string path;      // device node
+    int collection = 0;    // index of the top-level collection within that node
+};
+
+struct HidAttributes {
+    uint16_t vendorId = 0;
+    uint16_t productId = 0;
+    uint16_t versionNumber = 0;
+};
+
+struct HidCapabilities {
+    // Bytes every read of this collection asks for: its largest input report
+    // plus one byte for the report id.
+    uint16_t inputReportByteLength = 0;
+    uint16_t numberInputButtonCaps = 0;
+    // Report id of the first input button item; meaningful only when
+    // numberInputButtonCaps is not 0.
+    uint8_t firstInputButtonReportId = 0;
+};
+
+using HidHandle = int;
+inline constexpr HidHandle kNoHandle = -1;
+
+enum class ReadStatus {
+    Ok,           // one input report is in the buffer
+    TimedOut,     // nothing arrived in time
+    Interrupted,  // an interruptible read was cut short by InterruptRead
+    Failed,       // the handle is gone (device removed, closed)
+};
+
+struct ReadResult {
+    ReadStatus status = ReadStatus::Failed;
+    size_t length = 0;  // bytes written into the caller's buffer
+};
+
+class HidPlatform {
+public:
+    virtual ~HidPlatform() = default;
+
+    virtual BindResult Bind() = 0;
+    virtual void Unbind() = 0;
+
+    // One enumeration: a snapshot of the present interfaces, walked by index.
+    virtual bool BeginEnumeration() = 0;
+    virtual bool HasInterface(size_t index) = 0;
+    virtual std::optional<HidInterfaceDetail> InterfaceDetail(size_t index) = 0;
+    // The identity of a listed interface when the platform knows it without
+    // opening the device; discovery then passes over other devices untouched.
+    virtual std::optional<HidAttributes> ListedAttributes(size_t /*index*/) { return std::nullopt; }
+    virtual void EndEnumeration() = 0;
+
+    virtual HidHandle Open(const HidInterfaceDetail& detail) = 0;
+    virtual std::optional<HidAttributes> Attributes(HidHandle handle) = 0;
+    virtual std::optional<HidCapabilities> Capabilities(HidHandle handle) = 0;
+    virtual bool SetOutputReport(HidHandle handle, std::span<const uint8_t> report) = 0;
+    // Waits at most `timeout` for one input report of the opened collection
+    // and copies at most buffer.size() bytes of it. Never writes into the
+    // buffer after it has returned.
+    virtual ReadResult Read(HidHandle handle, std::span<uint8_t> buffer,
+                            std::chrono::milliseconds timeout, bool interruptible) = 0;
+    // Cuts short an interruptible Read in flight on any thread, or the next
+    // one to start.
+    virtual void InterruptRead() = 0;
+    virtual void Close(HidHandle handle) = 0;
+};
+
+}  // namespace qmb
