@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace qmb {
+
+// A whole decimal integer, nothing more.
+std::optional<int> ParseInteger(std::string_view text);
+
+// Hex bytes given as one or more words ("04 ff ca", "04FFCA"); none when a
+// word has an odd number of digits or a non-hex character.
+std::optional<std::vector<uint8_t>> ParseHexBytes(const std::vector<std::string_view>& words);
+
+}  // namespace qmb

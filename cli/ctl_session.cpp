@@ -1,0 +1,202 @@
+#include "cli/ctl_session.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+#include "cli/argument_values.h"
+#include "cli/status_text.h"
+#include "device/report_trace.h"
+#include "protocol/model_table.h"
+
+namespace qmb {
+
+const char* const kCtlUsage =
+    "usage: qmbctl [--demo] [--model N] [--trace] COMMAND\n"
+    "  status [--json]\n"
+    "  set [--mode button|function] [--resolution N] [--interval 0-7] [--auto-click on|off] [--target 1|2|4]\n"
+    "  raw HEX...        one report, report id (04 or 08) first\n"
+    "  -                 commands from standard input, one per line\n";
+
+namespace {
+
+constexpr size_t kReportLength4 = 8;
+constexpr size_t kReportLength8 = 9;
+
+// "--name value" pairs; none when an option is unknown, repeated or lacks
+// its value.
+std::optional<std::map<std::string, std::string>> OptionPairs(const std::vector<std::string>& args,
+                                                              const std::vector<std::string>& known)
+{
+    std::map<std::string, std::string> pairs;
+    for (size_t i = 1; i < args.size(); i += 2) {
+        if (std::find(known.begin(), known.end(), args[i]) == known.end() || i + 1 >= args.size() ||
+            pairs.contains(args[i])) {
+            return std::nullopt;
+        }
+        pairs[args[i]] = args[i + 1];
+    }
+    return pairs;
+}
+
+}  // namespace
+
+CtlSession::CtlSession(HidPlatform& platform, int modelNumber, std::ostream& out, std::ostream& err,
+                       InaccessibleNodes inaccessibleNodes)
+    : link_(platform),
+      commands_(link_, state_),
+      out_(out),
+      err_(err),
+      inaccessibleNodes_(std::move(inaccessibleNodes))
+{
+    link_.modelNumber = modelNumber;
+}
+
+void CtlSession::SetTrace(ReportTrace* trace)
+{
+    link_.SetTrace(trace);
+}
+
+int CtlSession::Run(const std::vector<std::string>& args)
+{
+    if (args.empty()) {
+        return Usage("no command given");
+    }
+    if (args[0] == "status") {
+        return Status(args);
+    }
+    if (args[0] == "set") {
+        return Set(args);
+    }
+    if (args[0] == "raw") {
+        return Raw(args);
+    }
+    return Usage("unknown command '" + args[0] + "'");
+}
+
+int CtlSession::Usage(const std::string& problem)
+{
+    err_ << "qmbctl: " << problem << "\n" << kCtlUsage;
+    return kExitUsage;
+}
+
+int CtlSession::NoMouse()
+{
+    err_ << "qmbctl: no mouse found (vendor 0095, product " << std::hex << link_.WantedProductId() << std::dec
+         << ")\n";
+    const auto nodes = inaccessibleNodes_ ? inaccessibleNodes_() : std::vector<std::string>{};
+    for (const auto& node : nodes) {
+        err_ << "qmbctl: " << node
+             << " is the mouse but you may not open it: install res/udev/70-qmbpro.rules into "
+                "/etc/udev/rules.d (see README.md), then plug the mouse in again\n";
+    }
+    return kExitNoMouse;
+}
+
+int CtlSession::Status(const std::vector<std::string>& args)
+{
+    const bool json = args.size() == 2 && args[1] == "--json";
+    if (args.size() > 2 || (args.size() == 2 && !json)) {
+        return Usage("status takes only --json");
+    }
+    if (!commands_.QueryStatus()) {
+        return NoMouse();
+    }
+    if (state_.mode == 0) {
+        err_ << "qmbctl: the mouse did not answer\n";
+        return kExitNoMouse;
+    }
+    out_ << (json ? StatusJson(state_, link_.modelNumber) : StatusText(state_, link_.modelNumber));
+    return kExitOk;
+}
+
+int CtlSession::Set(const std::vector<std::string>& args)
+{
+    const auto options =
+        OptionPairs(args, {"--mode", "--resolution", "--interval", "--auto-click", "--target"});
+    if (!options) {
+        return Usage("set: unknown, repeated or incomplete option");
+    }
+    if (options->empty()) {
+        return Usage("set: nothing to set");
+    }
+    // Everything is checked before anything is sent.
+    const auto& facts = FactsForModel(link_.modelNumber);
+    std::optional<uint8_t> mode, resolution, interval, target;
+    std::optional<int32_t> autoClick;
+    for (const auto& [name, value] : *options) {
+        const auto number = ParseInteger(value);
+        if (name == "--mode" && (value == "button" || value == "function")) {
+            mode = static_cast<uint8_t>(value == "button" ? Mode::Button : Mode::Function);
+        } else if (name == "--resolution" && number && *number >= facts.resolutionMin &&
+                   *number <= facts.resolutionMax) {
+            resolution = static_cast<uint8_t>(*number);
+        } else if (name == "--interval" && number && *number >= 0 && *number <= kMaxReportInterval) {
+            interval = static_cast<uint8_t>(*number);
+        } else if (name == "--auto-click" && (value == "on" || value == "off")) {
+            autoClick = value == "on";
+        } else if (name == "--target" && number && (*number == 1 || *number == 2 || *number == 4)) {
+            target = static_cast<uint8_t>(*number);
+        } else if (name == "--resolution") {
+            return Usage("set: resolution must be " + std::to_string(facts.resolutionMin) + " to " +
+                         std::to_string(facts.resolutionMax) + " on this model");
+        } else {
+            return Usage("set: bad value '" + value + "' for " + name);
+        }
+    }
+    if (!commands_.QueryStatus()) {
+        return NoMouse();
+    }
+    if (state_.mode == 0) {
+        err_ << "qmbctl: the mouse did not answer; nothing was changed\n";
+        return kExitNoMouse;
+    }
+    state_.mode = mode.value_or(state_.mode);
+    state_.resolution = resolution.value_or(state_.resolution);
+    state_.reportInterval = interval.value_or(state_.reportInterval);
+    state_.autoClickOn = autoClick.value_or(state_.autoClickOn);
+    state_.autoClickTarget = target.value_or(state_.autoClickTarget);
+    if (!commands_.WriteStatus()) {
+        return NoMouse();
+    }
+    out_ << StatusText(state_, link_.modelNumber);
+    return kExitOk;
+}
+
+int CtlSession::Raw(const std::vector<std::string>& args)
+{
+    const std::vector<std::string_view> words(args.begin() + 1, args.end());
+    const auto bytes = ParseHexBytes(words);
+    if (!bytes || bytes->empty()) {
+        return Usage("raw: give the report as hex bytes, e.g. raw 04 FF CA");
+    }
+    const uint8_t reportId = bytes->front();
+    if (reportId != 4 && reportId != 8) {
+        return Usage("raw: the report id must be 04 or 08");
+    }
+    const size_t length = reportId == 4 ? kReportLength4 : kReportLength8;
+    if (bytes->size() > length) {
+        return Usage("raw: a report with id " + std::to_string(reportId) + " has at most " + std::to_string(length) +
+                     " bytes");
+    }
+    std::vector<uint8_t> report = *bytes;
+    report.resize(length, 0);
+    std::array<uint8_t, kReportLength8> reply{};
+    const auto replyBytes = std::span<uint8_t>(reply).first(length);
+    switch (commands_.SendRaw(report, replyBytes)) {
+    case MouseCommands::RawResult::NoDevice:
+        return NoMouse();
+    case MouseCommands::RawResult::SendFailed:
+        err_ << "qmbctl: the mouse did not take the report\n";
+        return kExitNoMouse;
+    case MouseCommands::RawResult::NoReply:
+        err_ << "qmbctl: no reply within 200 ms\n";
+        return kExitNoMouse;
+    case MouseCommands::RawResult::Replied:
+        break;
+    }
+    out_ << FormatReport(replyBytes, SecretStartOfReply(report, replyBytes)) << "\n";
+    return kExitOk;
+}
+
+}  // namespace qmb

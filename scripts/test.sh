@@ -1,0 +1,35 @@
+#!/bin/sh
+# Builds everything with warnings as errors and runs every test: the normal
+# build, the core under AddressSanitizer and UndefinedBehaviorSanitizer, the
+# device link under ThreadSanitizer, and the fuzzers briefly.
+set -eu
+cd "$(dirname "$0")/.."
+./scripts/debian-packages.sh test
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== build and test" >&2
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQMB_WERROR=ON >/dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build -j"$jobs" --output-on-failure
+
+echo "== core under ASan+UBSan" >&2
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQMB_WERROR=ON -DQMB_SANITIZE=address,undefined \
+    -DQMB_BUILD_GUI=OFF -DQMB_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan -j"$jobs"
+ctest --test-dir build-asan -j"$jobs" -L "core|device" --output-on-failure
+
+echo "== device link under TSan" >&2
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQMB_WERROR=ON -DQMB_SANITIZE=thread \
+    -DQMB_BUILD_GUI=OFF -DQMB_BUILD_BENCH=OFF >/dev/null
+cmake --build build-tsan -j"$jobs" --target device_link_tests
+ctest --test-dir build-tsan -j"$jobs" -L device --output-on-failure
+
+echo "== fuzzers" >&2
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DQMB_FUZZ=ON -DQMB_BUILD_GUI=OFF -DQMB_BUILD_BENCH=OFF >/dev/null
+cmake --build build-fuzz -j"$jobs" --target fuzzers
+ctest --test-dir build-fuzz -L fuzz --output-on-failure
+
+echo "All tests passed." >&2

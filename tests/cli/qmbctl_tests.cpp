@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "tests/cli/run_program.h"
+
+namespace qmb {
+namespace {
+
+using test::ProgramRun;
+
+class Qmbctl : public testing::Test {
+protected:
+    // A private configuration so the machine's own model setting cannot
+    // change what the demo mouse is.
+    ProgramRun Run(const std::vector<std::string>& args, const std::string& input = {},
+                   std::map<std::string, std::string> environment = {})
+    {
+        environment.emplace("XDG_CONFIG_HOME", config_.path().toStdString());
+        environment.emplace("XDG_CONFIG_DIRS", config_.path().toStdString());
+        environment.emplace("QMB_TRACE", "");
+        return test::RunProgram(QMBCTL_PATH, args, input, environment);
+    }
+
+    QTemporaryDir config_;
+};
+
+TEST_F(Qmbctl, StatusOfTheDemoMouse)
+{
+    const auto run = Run({"--demo", "status"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "mode:        button\n"
+              "resolution:  3 (1600 dpi)\n"
+              "interval:    2 msec\n"
+              "auto-click:  off, target right button\n"
+              "web-site:    off\n");
+}
+
+TEST_F(Qmbctl, StatusAsJsonUsesTheModelsLabels)
+{
+    const auto run = Run({"--demo", "--model", "1", "status", "--json"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "{\"mode\":\"button\",\"modeValue\":1,\"resolution\":3,\"dpi\":375,\"interval\":1,\"intervalMs\":2,"
+              "\"autoClick\":false,\"autoClickTarget\":1,\"siteMode\":false}\n");
+}
+
+TEST_F(Qmbctl, SetChangesOnlyTheGivenFieldsOnTheWire)
+{
+    const auto run = Run({"--demo", "--trace", "set", "--resolution", "2", "--interval", "0"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err,
+              "> 04 FF CA 00 00 00 00 00\n"
+              "< 04 CA 01 03 01 00 01 00\n"
+              "> 04 CA 01 02 00 00 01 00\n"
+              "< 04 CA 01 02 00 00 01 00\n");
+    EXPECT_NE(run.out.find("resolution:  2 (800 dpi)"), std::string::npos);
+    EXPECT_NE(run.out.find("interval:    1 msec"), std::string::npos);
+}
+
+TEST_F(Qmbctl, SetRefusesValuesTheMouseCannotTakeAndSendsNothing)
+{
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"set", "--resolution", "4"},
+             {"set", "--resolution", "0"},
+             {"set", "--interval", "8"},
+             {"set", "--interval", "-1"},
+             {"set", "--target", "3"},
+             {"set", "--mode", "fast"},
+             {"set", "--auto-click", "yes"},
+             {"set", "--resolution"},
+             {"set", "--resolution", "2", "--resolution", "3"},
+             {"set", "--colour", "red"},
+             {"set"}}) {
+        std::vector<std::string> full{"--demo", "--trace"};
+        full.insert(full.end(), args.begin(), args.end());
+        const auto run = Run(full);
+        EXPECT_EQ(run.exitCode, 2) << testing::PrintToString(args);
+        EXPECT_EQ(run.err.find("> "), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("usage: qmbctl"), std::string::npos);
+    }
+    EXPECT_EQ(Run({"--demo", "--model", "1", "set", "--resolution", "11"}).exitCode, 0);
+}
+
+TEST_F(Qmbctl, RawSendsOneReportPaddedAndPrintsTheReply)
+{
+    const auto run = Run({"--demo", "--trace", "raw", "04", "ffca"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "04 CA 01 03 01 00 01 00\n");
+    EXPECT_EQ(run.err.substr(0, 26), "> 04 FF CA 00 00 00 00 00\n");
+
+    const auto memory = Run({"--demo", "raw", "08", "FF", "0B"});
+    EXPECT_EQ(memory.exitCode, 0) << memory.err;
+    EXPECT_EQ(memory.out.size(), std::string("08 FF 00 00 00 00 00 00 00\n").size());
+}
+
+TEST_F(Qmbctl, RawRefusesMalformedReports)
+{
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"raw"},
+             {"raw", "05", "00"},
+             {"raw", "4"},
+             {"raw", "zz"},
+             {"raw", "04", "0x"},
+             {"raw", "04", "00", "00", "00", "00", "00", "00", "00", "00"},
+             {"raw", "08", "00", "00", "00", "00", "00", "00", "00", "00", "00"}}) {
+        std::vector<std::string> full{"--demo", "--trace"};
+        full.insert(full.end(), args.begin(), args.end());
+        const auto run = Run(full);
+        EXPECT_EQ(run.exitCode, 2) << testing::PrintToString(args);
+        EXPECT_EQ(run.err.find("> "), std::string::npos);
+    }
+}
+
+TEST_F(Qmbctl, TraceNeverShowsASecretWhoeverSendsIt)
+{
+    const auto run = Run({"--demo", "raw", "08", "2F", "04", "05", "06", "07", "08", "09"}, {},
+                         {{"QMB_TRACE", "1"}});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.err.find("> 08 2F ** ** ** ** ** ** **\n"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("04 05 06"), std::string::npos);
+    EXPECT_EQ(run.out.find("04 05 06"), std::string::npos);
+}
+
+TEST_F(Qmbctl, ScriptLinesShareOneMouse)
+{
+    const auto run = Run({"--demo", "-"}, "set --mode function --auto-click on\n\n# a comment\nstatus --json\n");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("{\"mode\":\"function\",\"modeValue\":2"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"autoClick\":true"), std::string::npos);
+
+    const auto failing = Run({"--demo", "-"}, "status\nraw 05\nstatus\n");
+    EXPECT_EQ(failing.exitCode, 2);
+    EXPECT_EQ(failing.out.find("mode:"), 0u);
+    EXPECT_NE(failing.out.rfind("mode:"), 0u);
+}
+
+TEST_F(Qmbctl, NoMouseIsOneClearLine)
+{
+    // No hidraw node of this machine is the mouse.
+    const auto run = Run({"status"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("qmbctl: no mouse found"), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty());
+}
+
+TEST_F(Qmbctl, BadOptionsGiveTheUsage)
+{
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {}, {"--demo"}, {"--model", "x", "status"}, {"--verbose", "status"}, {"--demo", "fly"},
+             {"--demo", "status", "--xml"}}) {
+        const auto run = Run(args);
+        EXPECT_EQ(run.exitCode, 2) << testing::PrintToString(args);
+        EXPECT_NE(run.err.find("usage: qmbctl"), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace qmb
