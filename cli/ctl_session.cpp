@@ -6,6 +6,7 @@
 
 #include "cli/argument_values.h"
 #include "cli/status_text.h"
+#include "cli/watch_command.h"
 #include "device/report_trace.h"
 #include "protocol/model_table.h"
 
@@ -16,6 +17,8 @@ const char* const kCtlUsage =
     "  status [--json]\n"
     "  set [--mode button|function] [--resolution N] [--interval 0-7] [--auto-click on|off] [--target 1|2|4]\n"
     "  raw HEX...        one report, report id (04 or 08) first\n"
+    "  watch             follow the mouse until interrupted (demo mouse: SIGUSR1 presses\n"
+    "                    its reset, SIGUSR2 unplugs it or plugs it back in)\n"
     "  -                 commands from standard input, one per line\n";
 
 namespace {
@@ -42,12 +45,13 @@ std::optional<std::map<std::string, std::string>> OptionPairs(const std::vector<
 }  // namespace
 
 CtlSession::CtlSession(HidPlatform& platform, int modelNumber, std::ostream& out, std::ostream& err,
-                       InaccessibleNodes inaccessibleNodes)
+                       InaccessibleNodes inaccessibleNodes, EmulatedPlatform* demoMouse)
     : link_(platform),
       commands_(link_, state_),
       out_(out),
       err_(err),
-      inaccessibleNodes_(std::move(inaccessibleNodes))
+      inaccessibleNodes_(std::move(inaccessibleNodes)),
+      demoMouse_(demoMouse)
 {
     link_.modelNumber = modelNumber;
 }
@@ -70,6 +74,9 @@ int CtlSession::Run(const std::vector<std::string>& args)
     }
     if (args[0] == "raw") {
         return Raw(args);
+    }
+    if (args[0] == "watch") {
+        return Watch(args);
     }
     return Usage("unknown command '" + args[0] + "'");
 }
@@ -197,6 +204,18 @@ int CtlSession::Raw(const std::vector<std::string>& args)
     }
     out_ << FormatReport(replyBytes, SecretStartOfReply(report, replyBytes)) << "\n";
     return kExitOk;
+}
+
+}  // namespace qmb
+
+namespace qmb {
+
+int CtlSession::Watch(const std::vector<std::string>& args)
+{
+    if (args.size() > 1) {
+        return Usage("watch takes no options");
+    }
+    return RunWatch(link_, commands_, state_, demoMouse_, out_, err_);
 }
 
 }  // namespace qmb

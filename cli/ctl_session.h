@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "device/device_link.h"
+#include "device/emulated_platform.h"
 #include "protocol/device_state.h"
 #include "protocol/mouse_commands.h"
 
@@ -26,8 +27,9 @@ public:
     // hint when no mouse is found.
     using InaccessibleNodes = std::function<std::vector<std::string>()>;
 
+    // `demoMouse` is the platform itself when it is the demo mouse.
     CtlSession(HidPlatform& platform, int modelNumber, std::ostream& out, std::ostream& err,
-               InaccessibleNodes inaccessibleNodes = {});
+               InaccessibleNodes inaccessibleNodes = {}, EmulatedPlatform* demoMouse = nullptr);
 
     void SetTrace(ReportTrace* trace);
     int Run(const std::vector<std::string>& args);
@@ -36,6 +38,7 @@ private:
     int Status(const std::vector<std::string>& args);
     int Set(const std::vector<std::string>& args);
     int Raw(const std::vector<std::string>& args);
+    int Watch(const std::vector<std::string>& args);
     int NoMouse();
     int Usage(const std::string& problem);
 
@@ -45,6 +48,7 @@ private:
     std::ostream& out_;
     std::ostream& err_;
     InaccessibleNodes inaccessibleNodes_;
+    EmulatedPlatform* demoMouse_;
 };
 
 }  // namespace qmb

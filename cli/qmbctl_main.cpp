@@ -90,8 +90,11 @@ int main(int argc, char** argv)
 
     std::unique_ptr<qmb::HidPlatform> platform;
     qmb::CtlSession::InaccessibleNodes inaccessible;
+    qmb::EmulatedPlatform* demoMouse = nullptr;
     if (options->demo) {
-        platform = std::make_unique<qmb::EmulatedPlatform>(model);
+        auto emulated = std::make_unique<qmb::EmulatedPlatform>(model);
+        demoMouse = emulated.get();
+        platform = std::move(emulated);
     } else {
         auto hidraw = std::make_unique<qmb::HidrawPlatform>();
         inaccessible = [raw = hidraw.get(), model] {
@@ -105,7 +108,7 @@ int main(int argc, char** argv)
     if (options->trace || (traceVariable && std::string(traceVariable) == "1")) {
         trace = std::make_unique<qmb::ReportTrace>([](std::string_view line) { std::cerr << line << '\n'; });
     }
-    qmb::CtlSession session(*platform, model, std::cout, std::cerr, inaccessible);
+    qmb::CtlSession session(*platform, model, std::cout, std::cerr, inaccessible, demoMouse);
     session.SetTrace(trace.get());
 
     if (options->command.size() == 1 && options->command.front() == "-") {

@@ -61,6 +61,16 @@ std::string StatusText(const DeviceState& state, int modelNumber)
     return text;
 }
 
+std::string StatusLine(const DeviceState& state, int modelNumber)
+{
+    const auto dpi = DpiLabel(modelNumber, state.resolution);
+    return ModeName(state.mode) + " mode, resolution " + std::to_string(state.resolution) +
+           (dpi ? " (" + std::to_string(*dpi) + " dpi)" : std::string()) + ", interval " +
+           IntervalLabel(state.reportInterval).value_or(Unknown(state.reportInterval)) + ", auto-click " +
+           OnOff(state.autoClickOn) + " (target " + TargetText(state.autoClickTarget) + "), web-site " +
+           OnOff(state.siteModeOn);
+}
+
 std::string StatusJson(const DeviceState& state, int modelNumber)
 {
     const auto dpi = DpiLabel(modelNumber, state.resolution);

@@ -10,5 +10,7 @@ namespace qmb {
 // people, or one JSON object for scripts.
 std::string StatusText(const DeviceState& state, int modelNumber);
 std::string StatusJson(const DeviceState& state, int modelNumber);
+// All of it on one line, for `qmbctl watch`.
+std::string StatusLine(const DeviceState& state, int modelNumber);
 
 }  // namespace qmb

@@ -33,6 +33,7 @@ void EmulatedPlatform::Unplug()
             collection.stale = true;
             collection.inbox.clear();
         }
+        held_.clear();
     }
     inboxChanged_.notify_all();
     NotifyPlug(false);
@@ -157,7 +158,11 @@ HidHandle EmulatedPlatform::Open(const HidInterfaceDetail& detail)
         return kNoHandle;
     }
     const HidHandle handle = nextHandle_++;
-    open_[handle].reportId = kCollections[static_cast<size_t>(detail.collection)].reportId;
+    OpenCollection& collection = open_[handle];
+    collection.reportId = kCollections[static_cast<size_t>(detail.collection)].reportId;
+    if (const auto held = held_.extract(collection.reportId)) {
+        collection.inbox.push_back({held.mapped(), Clock::now()});
+    }
     return handle;
 }
 
@@ -225,12 +230,20 @@ EmulatedPlatform::Report EmulatedPlatform::Distort(Report reply) const
 
 void EmulatedPlatform::Deliver(const Report& report, Clock::time_point readyAt)
 {
-    // As on the kernel's hidraw: every reader of the collection gets a copy,
-    // and a report nobody is reading is gone.
+    if (report.empty()) {
+        return;
+    }
+    // Every reader of the collection gets a copy. With no reader, the
+    // mouse's endpoint keeps the latest report until the next one opens.
+    bool read = false;
     for (auto& [handle, collection] : open_) {
-        if (!collection.stale && !report.empty() && report[0] == collection.reportId) {
+        if (!collection.stale && report[0] == collection.reportId) {
             collection.inbox.push_back({report, readyAt});
+            read = true;
         }
+    }
+    if (!read) {
+        held_[report[0]] = report;
     }
 }
 

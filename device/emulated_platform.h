@@ -40,8 +40,8 @@ public:
 
     void PressReset();
     void PressModeSwitch();
-    // A report the mouse sends by itself; lost unless the host is reading
-    // its collection.
+    // A report the mouse sends by itself. While the host reads none of the
+    // collection's reports, only the latest is kept for it.
     void SendUnsolicited(Report report);
 
     void SetFaults(const Faults& faults);
@@ -89,6 +89,7 @@ private:
     Faults faults_;
     HidHandle nextHandle_ = 1;
     std::map<HidHandle, OpenCollection> open_;
+    std::map<uint8_t, Report> held_;  // by report id
     std::vector<Report> sent_;
     std::function<void(bool)> plugListener_;
 };

@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "device/device_watcher.h"
 #include "protocol/device_state.h"
 #include "protocol/reports.h"
 
@@ -17,6 +18,17 @@ inline void TakeStatusReport(DeviceState& state, std::span<const uint8_t> report
     state.autoClickOn = status.autoClickOn;
     state.siteModeOn = status.siteModeOn;
     state.autoClickTarget = status.autoClickTarget;
+}
+
+// A StatusReport the watcher polled: five fields, never the auto-click
+// target, which only replies to commands and a reset carry.
+inline void TakePolledStatus(DeviceState& state, const PolledStatus& status)
+{
+    state.mode = status.mode;
+    state.resolution = status.resolution;
+    state.reportInterval = status.reportInterval;
+    state.autoClickOn = status.autoClickOn;
+    state.siteModeOn = status.siteModeOn;
 }
 
 }  // namespace qmb

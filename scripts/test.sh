@@ -23,7 +23,7 @@ ctest --test-dir build-asan -j"$jobs" -L "core|device" --output-on-failure
 echo "== device link under TSan" >&2
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQMB_WERROR=ON -DQMB_SANITIZE=thread \
     -DQMB_BUILD_GUI=OFF -DQMB_BUILD_BENCH=OFF >/dev/null
-cmake --build build-tsan -j"$jobs" --target device_link_tests
+cmake --build build-tsan -j"$jobs" --target device_link_tests hidraw_tests
 ctest --test-dir build-tsan -j"$jobs" -L device --output-on-failure
 
 echo "== fuzzers" >&2

@@ -2,6 +2,8 @@
 
 #include <QTemporaryDir>
 
+#include <csignal>
+
 #include "tests/cli/run_program.h"
 
 namespace qmb {
@@ -16,10 +18,15 @@ protected:
     ProgramRun Run(const std::vector<std::string>& args, const std::string& input = {},
                    std::map<std::string, std::string> environment = {})
     {
+        return test::RunProgram(QMBCTL_PATH, args, input, Environment(std::move(environment)));
+    }
+
+    std::map<std::string, std::string> Environment(std::map<std::string, std::string> environment = {})
+    {
         environment.emplace("XDG_CONFIG_HOME", config_.path().toStdString());
         environment.emplace("XDG_CONFIG_DIRS", config_.path().toStdString());
         environment.emplace("QMB_TRACE", "");
-        return test::RunProgram(QMBCTL_PATH, args, input, environment);
+        return environment;
     }
 
     QTemporaryDir config_;
@@ -145,11 +152,46 @@ TEST_F(Qmbctl, NoMouseIsOneClearLine)
     EXPECT_TRUE(run.out.empty());
 }
 
+TEST_F(Qmbctl, WatchFollowsTheDemoMouseUntilInterrupted)
+{
+    using namespace std::chrono_literals;
+    test::RunningProgram watch(QMBCTL_PATH, {"--demo", "--model", "1", "watch"}, Environment());
+    ASSERT_TRUE(watch.WaitForOutput("mouse found: ", 1, 3000ms));
+    watch.Signal(SIGUSR1);
+    ASSERT_TRUE(watch.WaitForOutput("reset to defaults: ", 1, 3000ms));
+    watch.Signal(SIGUSR2);
+    ASSERT_TRUE(watch.WaitForOutput("mouse gone", 1, 3000ms));
+    watch.Signal(SIGUSR2);
+    ASSERT_TRUE(watch.WaitForOutput("mouse found: ", 2, 3000ms));
+    watch.Signal(SIGINT);
+    const auto run = watch.Finish();
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "mouse found: button mode, resolution 3 (375 dpi), interval 2 msec, auto-click off (target right "
+              "button), web-site off\n"
+              "reset to defaults: button mode, resolution 3 (375 dpi), interval 2 msec, auto-click off (target "
+              "right button), web-site off\n"
+              "mouse gone\n"
+              "mouse found: button mode, resolution 3 (375 dpi), interval 2 msec, auto-click off (target right "
+              "button), web-site off\n");
+}
+
+TEST_F(Qmbctl, WatchWithoutAMouseWaitsAndEndsCleanly)
+{
+    using namespace std::chrono_literals;
+    test::RunningProgram watch(QMBCTL_PATH, {"watch"}, Environment());
+    ASSERT_TRUE(watch.WaitForOutput("waiting for the mouse\n", 1, 3000ms));
+    watch.Signal(SIGTERM);
+    const auto run = watch.Finish();
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "waiting for the mouse\n");
+}
+
 TEST_F(Qmbctl, BadOptionsGiveTheUsage)
 {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {}, {"--demo"}, {"--model", "x", "status"}, {"--verbose", "status"}, {"--demo", "fly"},
-             {"--demo", "status", "--xml"}}) {
+             {"--demo", "status", "--xml"}, {"--demo", "watch", "--now"}}) {
         const auto run = Run(args);
         EXPECT_EQ(run.exitCode, 2) << testing::PrintToString(args);
         EXPECT_NE(run.err.find("usage: qmbctl"), std::string::npos);

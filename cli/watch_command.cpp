@@ -1,0 +1,139 @@
+#include "cli/watch_command.h"
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <array>
+#include <memory>
+
+#include "cli/task_queue.h"
+#include "cli/watch_listener.h"
+#include "device/device_watcher.h"
+#include "device/usb_notifier.h"
+
+namespace qmb {
+
+namespace {
+
+// The signals are taken through a descriptor, so they must be blocked in
+// every thread, the watcher's included: block them before it starts.
+class SignalDescriptor {
+public:
+    SignalDescriptor()
+    {
+        sigemptyset(&set_);
+        for (int signal : {SIGINT, SIGTERM, SIGUSR1, SIGUSR2}) {
+            sigaddset(&set_, signal);
+        }
+        pthread_sigmask(SIG_BLOCK, &set_, &previous_);
+        fd_ = signalfd(-1, &set_, SFD_CLOEXEC | SFD_NONBLOCK);
+    }
+    ~SignalDescriptor()
+    {
+        if (fd_ >= 0) {
+            close(fd_);
+        }
+        pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    }
+    SignalDescriptor(const SignalDescriptor&) = delete;
+    SignalDescriptor& operator=(const SignalDescriptor&) = delete;
+
+    int fd() const { return fd_; }
+    int Take()
+    {
+        signalfd_siginfo info{};
+        return read(fd_, &info, sizeof info) == sizeof info ? static_cast<int>(info.ssi_signo) : 0;
+    }
+
+private:
+    sigset_t set_{};
+    sigset_t previous_{};
+    int fd_ = -1;
+};
+
+}  // namespace
+
+int RunWatch(DeviceLink& link, MouseCommands& commands, DeviceState& state, EmulatedPlatform* demoMouse,
+             std::ostream& out, std::ostream& err)
+{
+    SignalDescriptor signals;
+    TaskQueue tasks;
+    WatchListener listener(commands, state, link.modelNumber, out);
+    DeviceWatcher watcher(link, listener, [&tasks](std::function<void()> task) { tasks.Post(std::move(task)); });
+
+    // Any USB arrival: ask the mouse and watch again. Any removal: the mouse
+    // may be the one gone; watch on only if it still answers.
+    const auto onNotice = [&](UsbNotice notice) {
+        if (notice == UsbNotice::Arrival) {
+            listener.OnDeviceDetected();
+            watcher.StartWatcher();
+            watcher.WakeUp();
+        } else {
+            watcher.StopWatcher();
+            if (listener.Probe()) {
+                watcher.StartWatcher();
+            }
+        }
+    };
+
+    std::unique_ptr<UsbNotifier> notifier;
+    if (demoMouse) {
+        demoMouse->SetPlugListener([&](bool pluggedIn) { onNotice(pluggedIn ? UsbNotice::Arrival : UsbNotice::Removal); });
+    } else {
+        notifier = UsbNotifier::Create();
+        if (!notifier) {
+            err << "qmbctl: no USB notices from udev; following the mouse by polling alone\n";
+        }
+    }
+
+    listener.OnDeviceDetected();
+    if (!listener.present()) {
+        out << "waiting for the mouse" << std::endl;
+    }
+    watcher.StartWatcher();
+
+    std::array<pollfd, 3> fds{{{signals.fd(), POLLIN, 0}, {tasks.fd(), POLLIN, 0}, {-1, POLLIN, 0}}};
+    if (notifier) {
+        fds[2].fd = notifier->fd();
+    }
+    for (bool running = true; running;) {
+        if (poll(fds.data(), fds.size(), -1) < 0) {
+            continue;
+        }
+        if (fds[0].revents & POLLIN) {
+            switch (signals.Take()) {
+            case SIGINT:
+            case SIGTERM:
+                running = false;
+                break;
+            case SIGUSR1:
+                if (demoMouse) {
+                    demoMouse->PressReset();
+                }
+                break;
+            case SIGUSR2:
+                if (demoMouse) {
+                    demoMouse->pluggedIn() ? demoMouse->Unplug() : demoMouse->PlugIn();
+                }
+                break;
+            default:
+                break;
+            }
+        }
+        if (fds[1].revents & POLLIN) {
+            tasks.RunPending();
+        }
+        if (notifier && (fds[2].revents & POLLIN)) {
+            notifier->ReadNotices(onNotice);
+        }
+    }
+    watcher.StopWatcher();
+    if (demoMouse) {
+        demoMouse->SetPlugListener(nullptr);
+    }
+    return 0;
+}
+
+}  // namespace qmb

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <thread>
+
+#include "device/device_link.h"
+
+namespace qmb {
+
+enum class DevicePresence : int { Absent = 0, Present = 1, JustDetected = 2 };
+
+// The fields a StatusReport polled by the watcher carries into the state;
+// the auto-click target is not among them.
+struct PolledStatus {
+    uint8_t mode = 0;
+    uint8_t resolution = 0;
+    uint8_t reportInterval = 0;
+    int32_t autoClickOn = 0;
+    int32_t siteModeOn = 0;
+};
+
+// What the watcher tells the window. Every call runs on the listener's own
+// thread (see DeviceWatcher::Post), never with the device held.
+class DeviceWatcherListener {
+public:
+    virtual void OnDeviceDetected() = 0;
+    virtual void OnStatusPolled(const PolledStatus& status) = 0;
+    virtual void OnDeviceReset(std::span<const uint8_t> report) = 0;
+    virtual void OnDeviceStateChanged() = 0;
+    // The mouse was there and a pass no longer finds it.
+    virtual void OnDeviceLost() {}
+
+protected:
+    ~DeviceWatcherListener() = default;
+};
+
+// The background thread that follows the mouse: it notices when the mouse
+// appears and takes every StatusReport the mouse sends by itself.
+//
+// Start/Stop/presence changes are made on the listener's thread. After
+// StopWatcher returns the watcher opens nothing, polls nothing and delivers
+// nothing until StartWatcher; a poll in flight is cut short. While the mouse
+// is absent it waits for WakeUp (a USB arrival) or a quarter second between
+// passes.
+class DeviceWatcher {
+public:
+    // Runs a task on the listener's thread and returns once it is queued;
+    // the watcher waits for it to finish.
+    using Post = std::function<void(std::function<void()> task)>;
+
+    DeviceWatcher(DeviceLink& link, DeviceWatcherListener& listener, Post post);
+    ~DeviceWatcher();
+    DeviceWatcher(const DeviceWatcher&) = delete;
+    DeviceWatcher& operator=(const DeviceWatcher&) = delete;
+
+    int StartWatcher();
+    int StopWatcher();
+    void WakeUp();
+
+    DevicePresence presence() const;
+    void SetPresence(DevicePresence presence);
+
+private:
+    // Shared with the tasks posted to the listener's thread, which may run
+    // after a stop, or after the watcher is gone: each stop ends a
+    // generation, and a task of an ended generation does nothing.
+    struct Shared {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool runFlag = false;
+        bool startedFlag = false;
+        bool quit = false;
+        bool wakeUp = false;
+        bool polling = false;
+        uint64_t generation = 0;
+        DevicePresence presence = DevicePresence::JustDetected;
+    };
+
+    void Run();
+    bool WaitUntilRunning();
+    // One pass over the device; false when the mouse was not found.
+    bool Pass();
+    void Deliver(uint64_t generation, std::function<void()> task);
+    void EndGeneration();
+
+    DeviceLink& link_;
+    DeviceWatcherListener& listener_;
+    Post post_;
+    std::shared_ptr<Shared> shared_ = std::make_shared<Shared>();
+    std::thread thread_;
+};
+
+}  // namespace qmb

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "device/device_watcher.h"
+#include "device/emulated_platform.h"
+#include "protocol/mouse_commands.h"
+#include "tests/support/task_loop.h"
+
+namespace qmb {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct GuardedListener : DeviceWatcherListener {
+    bool stopped = false;
+    int deliveredWhileStopped = 0;
+    int deliveries = 0;
+
+    void Count()
+    {
+        ++deliveries;
+        deliveredWhileStopped += stopped ? 1 : 0;
+    }
+    void OnDeviceDetected() override { Count(); }
+    void OnStatusPolled(const PolledStatus&) override { Count(); }
+    void OnDeviceReset(std::span<const uint8_t>) override { Count(); }
+    void OnDeviceStateChanged() override { Count(); }
+    void OnDeviceLost() override { Count(); }
+};
+
+// Commands from one thread, the watcher polling, the mouse talking by itself
+// and the watcher stopped and started again, all at once, for ten seconds.
+TEST(WatcherStress, EveryCommandGetsItsOwnReplyAndNothingComesWhileStopped)
+{
+    EmulatedPlatform platform;
+    DeviceLink link(platform);
+    GuardedListener listener;
+    test::TaskLoop ui;
+    DeviceWatcher watcher(link, listener, [&](std::function<void()> task) { ui.Post(std::move(task)); });
+    watcher.StartWatcher();
+
+    std::atomic<bool> done{false};
+    std::atomic<int> commands{0};
+    std::atomic<int> mismatches{0};
+    std::thread commander([&] {
+        DeviceState state;
+        MouseCommands mouse(link, state, [](std::chrono::milliseconds) {});
+        for (uint8_t i = 0; !done; ++i) {
+            state.mode = 2;
+            state.resolution = static_cast<uint8_t>(1 + i % 3);
+            state.autoClickTarget = 1;
+            if (mouse.WriteStatus() != 1) {
+                ++mismatches;
+            }
+            state.buttonMap = {};
+            if (mouse.QueryButtonMap() != 1 || state.buttonMap != std::array<uint8_t, 5>{1, 2, 4, 8, 16}) {
+                ++mismatches;
+            }
+            // Each function key written is the one read back.
+            const std::array<uint8_t, 3> written{1, 0, static_cast<uint8_t>(4 + i % 26)};
+            state.functionKey = written;
+            if (mouse.WriteFunctionKey(0x11) != 1) {
+                ++mismatches;
+            }
+            state.functionKey = {};
+            if (mouse.ReadFunctionKey(0x11) != 1 || state.functionKey != written) {
+                ++mismatches;
+            }
+            commands += 4;
+            // A breath between rounds, as a user's actions have, lets the
+            // watcher in.
+            std::this_thread::sleep_for(2ms);
+        }
+    });
+    std::thread presser([&] {
+        while (!done) {
+            platform.PressModeSwitch();
+            std::this_thread::sleep_for(15ms);
+        }
+    });
+
+    const auto end = std::chrono::steady_clock::now() + 10s;
+    while (std::chrono::steady_clock::now() < end) {
+        ui.RunFor(150ms);
+        listener.stopped = true;
+        watcher.StopWatcher();
+        ui.RunFor(30ms);
+        listener.stopped = false;
+        watcher.StartWatcher();
+    }
+    done = true;
+    commander.join();
+    presser.join();
+    watcher.StopWatcher();
+
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_GT(commands, 100);
+    EXPECT_GT(listener.deliveries, 10);
+    EXPECT_EQ(listener.deliveredWhileStopped, 0);
+}
+
+}  // namespace
+}  // namespace qmb
