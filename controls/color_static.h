@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+namespace qmb {
+
+// A dialog's label or group title: text in a chosen colour over the plain
+// button-face fill.
+class ColorStatic : public QLabel {
+    Q_OBJECT
+public:
+    explicit ColorStatic(QWidget* parent = nullptr);
+
+    void SetLabelColor(const QColor& colour);
+    QColor labelColor() const;
+};
+
+}  // namespace qmb
