@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace qmb {
+
+// The notice's text area; the letters are cut out of a surface this size.
+inline constexpr QSize kNoticeSize(800, 77);
+
+// Longer texts are cut to this many characters.
+inline constexpr int kNoticeMaxCharacters = 60;
+
+// The first kNoticeMaxCharacters characters of text, a character being what
+// the reader sees as one (a surrogate pair or a base letter with its marks is
+// never split).
+QString NoticeLine(const QString& text);
+
+// The line drawn in colour on black, on one line, centred horizontally and
+// aligned to the top of a kNoticeSize surface; what does not fit is clipped.
+QImage RenderNoticeText(const QString& line, QColor colour);
+
+}  // namespace qmb
