@@ -110,6 +110,12 @@ void EmulatedPlatform::SetFaults(const Faults& faults)
     faults_ = faults;
 }
 
+void EmulatedPlatform::SetSendObserver(std::function<void()> observer)
+{
+    std::lock_guard lock(mutex_);
+    sendObserver_ = std::move(observer);
+}
+
 std::vector<EmulatedPlatform::Report> EmulatedPlatform::TakeSentReports()
 {
     std::lock_guard lock(mutex_);
@@ -200,6 +206,9 @@ bool EmulatedPlatform::SetOutputReport(HidHandle handle, std::span<const uint8_t
             return false;
         }
         sent_.emplace_back(report.begin(), report.end());
+        if (sendObserver_) {
+            sendObserver_();
+        }
         auto replies = mouse_.HandleOutputReport(report);
         if (faults_.noReply) {
             return true;

@@ -45,6 +45,8 @@ public:
     void SendUnsolicited(Report report);
 
     void SetFaults(const Faults& faults);
+    // Called as each output report reaches the mouse, before it answers.
+    void SetSendObserver(std::function<void()> observer);
     // Every output report that reached the mouse since the last call.
     std::vector<Report> TakeSentReports();
     // Runs `inspect` on the mouse model under the bus lock.
@@ -92,6 +94,7 @@ private:
     std::map<uint8_t, Report> held_;  // by report id
     std::vector<Report> sent_;
     std::function<void(bool)> plugListener_;
+    std::function<void()> sendObserver_;
 };
 
 }  // namespace qmb

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QDialog>
+
+namespace qmb {
+
+// The program's name and version, and OK.
+class AboutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit AboutBox(QWidget* parent = nullptr);
+};
+
+}  // namespace qmb

@@ -1,0 +1,180 @@
+#include "app/control_box.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QWindow>
+
+#include <array>
+
+#include "app/control_box_layout.h"
+#include "controls/invisible_button.h"
+#include "controls/skin_bitmap_button.h"
+#include "controls/skin_library.h"
+#include "controls/skin_slider.h"
+#include "controls/transparent_static.h"
+
+namespace qmb {
+
+namespace {
+
+constexpr int kCornerDiameter = 38;
+const QColor kControlBackground(220, 220, 240);
+const QColor kControlText(0, 0, 255);
+
+const std::array<const char*, 3> kEnglishProfiles{"Office", "Game-1", "Game-2"};
+const std::array<const char*, 4> kKoreanProfiles{"사무용", "게임용1", "게임용2", "게임용3"};
+
+}  // namespace
+
+ControlBox::ControlBox(int modelNumber, bool korean)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
+      backgroundSkin_(modelNumber == 1 ? kSkinElevenSteps : kSkinThreeSteps)
+{
+    setObjectName("102");
+    setFixedSize(kControlBoxPixels);
+    setFocusPolicy(Qt::ClickFocus);
+    CreateControls(korean);
+    ApplyColours();
+}
+
+void ControlBox::CreateControls(bool korean)
+{
+    for (const auto& place : kControlBoxLayout) {
+        QWidget* control = nullptr;
+        switch (place.kind) {
+        case ControlKind::Label: {
+            auto* label = new CTransparentStatic(this);
+            (place.id == kResolutionLabel ? resolutionLabel_ : intervalLabel_) = label;
+            control = label;
+            break;
+        }
+        case ControlKind::Combo: {
+            auto* combo = new QComboBox(this);
+            if (place.id == kProfileCombo) {
+                if (korean) {
+                    for (const char* entry : kKoreanProfiles) {
+                        combo->addItem(QString::fromUtf8(entry));
+                    }
+                } else {
+                    for (const char* entry : kEnglishProfiles) {
+                        combo->addItem(QString::fromUtf8(entry));
+                    }
+                }
+                combo->setCurrentIndex(-1);
+                profileCombo_ = combo;
+            } else {
+                siteCombo_ = combo;
+            }
+            control = combo;
+            break;
+        }
+        case ControlKind::CheckBox: {
+            auto* check = new QCheckBox(this);
+            (place.id == kSiteModeCheck ? siteModeCheck_ : autoClickCheck_) = check;
+            control = check;
+            break;
+        }
+        case ControlKind::Slider: {
+            auto* slider = new SkinSlider(this);
+            (place.id == kResolutionSlider ? resolutionSlider_ : intervalSlider_) = slider;
+            control = slider;
+            break;
+        }
+        case ControlKind::SkinButton: {
+            auto* button = new SkinBitmapButton(this);
+            connect(button, &QAbstractButton::clicked, this, [this, id = place.id] { emit commandRequested(id); });
+            buttons_[place.id] = button;
+            control = button;
+            break;
+        }
+        case ControlKind::InvisibleButton:
+            helpButton_ = new InvisibleButton(this);
+            connect(helpButton_, &QAbstractButton::clicked, this, [this] { emit commandRequested(kHelpButton); });
+            control = helpButton_;
+            break;
+        }
+        control->setObjectName(QString::number(place.id));
+        control->setGeometry(UnitsToPixels(korean ? place.korean : place.english));
+        control->setFocusPolicy(place.kind == ControlKind::Label ? Qt::NoFocus : Qt::StrongFocus);
+    }
+}
+
+void ControlBox::ApplyColours()
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, kControlBackground);
+    colours.setColor(QPalette::Button, kControlBackground);
+    colours.setColor(QPalette::Text, kControlText);
+    colours.setColor(QPalette::WindowText, kControlText);
+    colours.setColor(QPalette::ButtonText, kControlText);
+    for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        control->setPalette(colours);
+    }
+    QFont small = font();
+    small.setPixelSize(10);
+    resolutionLabel_->setFont(small);
+    intervalLabel_->setFont(small);
+    profileCombo_->setFont(small);
+    siteCombo_->setFont(small);
+}
+
+void ControlBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, RenderSkin(backgroundSkin_, size(), devicePixelRatioF()));
+}
+
+void ControlBox::resizeEvent(QResizeEvent*)
+{
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(rect()), kCornerDiameter / 2.0, kCornerDiameter / 2.0);
+    setMask(QRegion(shape.toFillPolygon().toPolygon()));
+}
+
+void ControlBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    // The window has no title bar: its background is the handle to move it.
+    if (windowHandle() && windowHandle()->startSystemMove()) {
+        return;
+    }
+    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void ControlBox::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragOffset_) {
+        move(event->globalPosition().toPoint() - *dragOffset_);
+    }
+}
+
+void ControlBox::mouseReleaseEvent(QMouseEvent*)
+{
+    dragOffset_.reset();
+}
+
+void ControlBox::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    emit closeRequested();
+}
+
+void ControlBox::keyPressEvent(QKeyEvent* event)
+{
+    // Neither key closes the control box.
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace qmb

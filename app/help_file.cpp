@@ -1,0 +1,67 @@
+#include "app/help_file.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace qmb {
+
+namespace {
+
+const QString kHelpFileName = "QMB_VIZado.chm";
+
+QString InstalledHelp()
+{
+    if (QFile::exists(QDir::current().filePath(kHelpFileName))) {
+        return QDir::current().absoluteFilePath(kHelpFileName);
+    }
+    const QString shared = QStandardPaths::locate(QStandardPaths::GenericDataLocation, "qmbpro/" + kHelpFileName);
+    if (!shared.isEmpty()) {
+        return shared;
+    }
+    const QString besideProgram = QDir(QCoreApplication::applicationDirPath()).filePath("../share/qmbpro/" + kHelpFileName);
+    return QFile::exists(besideProgram) ? QDir::cleanPath(besideProgram) : QString();
+}
+
+// The bundled manual as a file of its own: the desktop cannot open a page
+// inside the program.
+QString WrittenOutManual(bool korean)
+{
+    const QString name = korean ? "manual_ko.html" : "manual_en.html";
+    const QString directory = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (directory.isEmpty() || !QDir().mkpath(directory)) {
+        return {};
+    }
+    const QString target = QDir(directory).filePath(name);
+    QFile source(":/help/" + name);
+    QFile written(target);
+    if (!source.open(QIODevice::ReadOnly) || !written.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return {};
+    }
+    written.write(source.readAll());
+    return target;
+}
+
+}  // namespace
+
+QUrl HelpUrl(bool korean)
+{
+    const QString installed = InstalledHelp();
+    if (!installed.isEmpty()) {
+        return QUrl::fromLocalFile(installed);
+    }
+    const QString manual = WrittenOutManual(korean);
+    return manual.isEmpty() ? QUrl() : QUrl::fromLocalFile(manual);
+}
+
+void OpenHelp(bool korean)
+{
+    const QUrl url = HelpUrl(korean);
+    if (url.isValid()) {
+        QDesktopServices::openUrl(url);
+    }
+}
+
+}  // namespace qmb

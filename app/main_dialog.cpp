@@ -1,0 +1,318 @@
+#include "app/main_dialog.h"
+
+#include <QComboBox>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QMenu>
+
+#include "app/about_box.h"
+#include "app/help_file.h"
+#include "app/window_options.h"
+#include "controls/skin_bitmap_button.h"
+#include "controls/skin_library.h"
+#include "controls/skin_slider.h"
+#include "credentials/settings_store.h"
+#include "credentials/site_titles.h"
+#include "protocol/model_table.h"
+#include "protocol/status_update.h"
+
+namespace qmb {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kTrayCheckInterval = 2s;
+// How long to look for a tray that appears after the program (a panel that
+// starts later): 2 minutes.
+constexpr int kTrayChecks = 60;
+
+}  // namespace
+
+MainDialog::MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAvailable)
+    : session_(session),
+      korean_(korean),
+      box_(session.link.modelNumber, korean),
+      panel_(box_, session.state, session.link.modelNumber),
+      actions_(box_, panel_, session),
+      trayAvailable_(std::move(trayAvailable))
+{
+    topmostFlag_ = static_cast<int>(ReadUserDword(kUserKey, kTopMostName));
+
+    trayIcon_.setIcon(ProgramIcon());
+    trayIcon_.setToolTip(QString::fromUtf8(ModelName(session.link.modelNumber)));
+    // Shells that draw the menu themselves (StatusNotifierItem) only report
+    // presses, so the same menu is also the icon's context menu.
+    trayIcon_.setContextMenu(&trayMenu_.menu());
+    connect(&trayMenu_.menu(), &QMenu::aboutToShow, this,
+            [this] { trayMenu_.Fill(ChooseTrayMenu(showFlag_, topmostFlag_)); });
+    trayMenu_.Fill(ChooseTrayMenu(showFlag_, topmostFlag_));
+    connect(&trayIcon_, &QSystemTrayIcon::activated, this, &MainDialog::OnTrayActivated);
+    connect(&trayMenu_, &TrayMenu::commandChosen, this, &MainDialog::OnCommand);
+    connect(&box_, &ControlBox::commandRequested, this, &MainDialog::OnCommand);
+    connect(&box_, &ControlBox::closeRequested, this, &MainDialog::Exit);
+    box_.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&box_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { ShowBoxMenu(at); });
+
+    session_.commands.SetStateListener(&panel_);
+}
+
+bool MainDialog::DesktopHasTray()
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+MainDialog::~MainDialog()
+{
+    session_.commands.SetStateListener(nullptr);
+    if (session_.demoMouse) {
+        session_.demoMouse->SetPlugListener(nullptr);
+    }
+    // The watcher goes first: nothing may reach the window while it is
+    // being taken down.
+    watcher_.reset();
+}
+
+void MainDialog::OnInitDialog()
+{
+    const bool elevenSteps = session_.link.modelNumber == 1;
+    box_.setWindowIcon(ProgramIcon());
+    box_.setWindowTitle("QMBPro");
+    box_.resolutionSlider()->setRange(1, elevenSteps ? 11 : 3);
+    box_.intervalSlider()->setRange(0, kMaxReportInterval);
+    box_.button(kConfigButton)->LoadBitmaps(kSkinEdit, kSkinEditPressed);
+    box_.button(kPasswordButton)->LoadBitmaps(kSkinPassword, kSkinPasswordPressed);
+    box_.button(kSequenceButton)->LoadBitmaps(kSkinSequence, kSkinSequencePressed);
+    box_.button(kExitButton)->LoadBitmaps(kSkinClose, kSkinClose);
+    box_.button(kButtonModeButton)->LoadBitmaps(kSkinNormalOff, kSkinNormalOff);
+    box_.button(kFunctionModeButton)->LoadBitmaps(kSkinFunctionOff, kSkinFunctionOff);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        box_.move(screen->availableGeometry().center() - box_.rect().center());
+    }
+    WriteUserDword(kUserKey, kWindowHandleName, static_cast<uint32_t>(box_.winId()));
+    if (topmostFlag_) {
+        box_.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    }
+
+    session_.state = DeviceState{};
+    OnDeviceDetected();
+
+    watcher_ = std::make_unique<DeviceWatcher>(session_.link, *this, [this](std::function<void()> task) {
+        QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+    });
+    watcher_->StartWatcher();
+    StartUsbNotices();
+
+    if (trayAvailable_()) {
+        trayIcon_.show();
+    } else {
+        WaitForTray();
+    }
+}
+
+void MainDialog::StartUsbNotices()
+{
+    if (session_.demoMouse) {
+        session_.demoMouse->SetPlugListener([this](bool pluggedIn) {
+            QMetaObject::invokeMethod(
+                this, [this, pluggedIn] { OnUsbNotice(pluggedIn ? UsbNotice::Arrival : UsbNotice::Removal); },
+                Qt::QueuedConnection);
+        });
+        return;
+    }
+    usbNotifier_ = UsbNotifier::Create();
+    if (!usbNotifier_) {
+        return;
+    }
+    usbReadable_ = std::make_unique<QSocketNotifier>(usbNotifier_->fd(), QSocketNotifier::Read);
+    connect(usbReadable_.get(), &QSocketNotifier::activated, this,
+            [this] { usbNotifier_->ReadNotices([this](UsbNotice notice) { OnUsbNotice(notice); }); });
+}
+
+void MainDialog::WaitForTray()
+{
+    // Without a tray the control box is the only way in: show it, with the
+    // tray's menu as its context menu, and keep looking for a tray.
+    ShowControlBox();
+    trayWait_.setInterval(kTrayCheckInterval);
+    connect(&trayWait_, &QTimer::timeout, this, [this] {
+        if (trayAvailable_()) {
+            trayIcon_.show();
+            trayWait_.stop();
+        } else if (++trayChecks_ >= kTrayChecks) {
+            trayWait_.stop();
+        }
+    });
+    trayWait_.start();
+}
+
+void MainDialog::OnDeviceDetected()
+{
+    session_.commands.QueryStatus();
+    panel_.ShowDetected();
+}
+
+void MainDialog::OnDeviceReset(std::span<const uint8_t> report)
+{
+    TakeStatusReport(session_.state, report);
+    panel_.LoadSiteTitles();
+}
+
+void MainDialog::OnStatusPolled(const PolledStatus& status)
+{
+    TakePolledStatus(session_.state, status);
+}
+
+void MainDialog::OnDeviceStateChanged()
+{
+    panel_.OnDeviceStateChanged();
+}
+
+void MainDialog::OnUsbNotice(UsbNotice notice)
+{
+    if (!watcher_) {
+        return;
+    }
+    if (notice == UsbNotice::Arrival) {
+        OnDeviceDetected();
+        watcher_->StartWatcher();
+        watcher_->WakeUp();
+        return;
+    }
+    // Any USB device may be the one removed. Pausing until the next arrival
+    // would leave the panel deaf to a mouse that is still there, so watch on
+    // when it still answers.
+    watcher_->StopWatcher();
+    if (session_.commands.QueryStatus()) {
+        watcher_->StartWatcher();
+    }
+}
+
+void MainDialog::OnTrayActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::Trigger) {
+        showFlag_ = static_cast<int>(ReadUserDword(kUserKey, kShowName));
+        ApplyShowFlag(showFlag_ == 1);
+        ShowTrayMenu();
+    } else if (reason == QSystemTrayIcon::Context) {
+        // The icon's context menu opens by itself.
+        showFlag_ = static_cast<int>(ReadUserDword(kUserKey, kShowName));
+        ApplyShowFlag(showFlag_ != 0);
+    }
+}
+
+void MainDialog::ShowTrayMenu()
+{
+    if (box_.isVisible()) {
+        box_.activateWindow();
+    }
+    trayMenu_.Fill(ChooseTrayMenu(showFlag_, topmostFlag_));
+    trayMenu_.menu().popup(QCursor::pos());
+}
+
+void MainDialog::ShowControlBox()
+{
+    ApplyShowFlag(true);
+    box_.activateWindow();
+}
+
+void MainDialog::ApplyShowFlag(bool show)
+{
+    if (show) {
+        box_.show();
+        box_.raise();
+    } else {
+        box_.hide();
+    }
+}
+
+void MainDialog::OnCommand(int id)
+{
+    switch (id) {
+    case kExitButton:
+        box_.hide();
+        break;
+    case kButtonModeButton:
+    case kButtonModeCommand:
+        actions_.ApplyModeButton(Mode::Button);
+        break;
+    case kFunctionModeButton:
+    case kFunctionModeCommand:
+        actions_.ApplyModeButton(Mode::Function);
+        break;
+    case kHelpButton:
+        OpenHelp(korean_);
+        break;
+    case kTopmostCommand:
+        ToggleTopmost();
+        break;
+    case kViewControlBoxCommand:
+        ToggleControlBox();
+        break;
+    case kSaveProfileCommand:
+        SaveProfile();
+        break;
+    case kReadProfileCommand:
+        ReadProfile();
+        break;
+    case kExitCommand:
+        Exit();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainDialog::ToggleTopmost()
+{
+    topmostFlag_ = topmostFlag_ ? 0 : 1;
+    WriteUserDword(kUserKey, kTopMostName, static_cast<uint32_t>(topmostFlag_));
+    SetTopmost(&box_, topmostFlag_ != 0);
+}
+
+void MainDialog::ToggleControlBox()
+{
+    showFlag_ = showFlag_ ? 0 : 1;
+    WriteUserDword(kUserKey, kShowName, static_cast<uint32_t>(showFlag_));
+    ApplyShowFlag(showFlag_ != 0);
+}
+
+void MainDialog::ReadProfile()
+{
+    QComboBox* combo = box_.siteCombo();
+    combo->clear();
+    for (const auto& title : qmb::ReadProfile()) {
+        combo->addItem(QString::fromStdString(title));
+    }
+    combo->setCurrentIndex(-1);
+}
+
+void MainDialog::Exit()
+{
+    if (watcher_) {
+        watcher_->StopWatcher();
+    }
+    trayIcon_.hide();
+    emit exitRequested();
+}
+
+void MainDialog::ShowAbout()
+{
+    AboutBox about(&box_);
+    about.exec();
+}
+
+void MainDialog::ShowBoxMenu(const QPoint& at)
+{
+    QMenu menu;
+    connect(menu.addAction(tr("&About QMBPro...")), &QAction::triggered, this, &MainDialog::ShowAbout);
+    if (!trayIcon_.isVisible()) {
+        trayMenu_.Fill(ChooseTrayMenu(showFlag_, topmostFlag_));
+        menu.addActions(trayMenu_.menu().actions());
+    }
+    menu.exec(box_.mapToGlobal(at));
+}
+
+}  // namespace qmb

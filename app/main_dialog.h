@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+#include "app/control_box.h"
+#include "app/device_session.h"
+#include "app/panel_actions.h"
+#include "app/panel_refresh.h"
+#include "app/tray_menu.h"
+#include "device/device_watcher.h"
+#include "device/usb_notifier.h"
+
+namespace qmb {
+
+// The program's main window and everything it drives: the control box, the
+// tray icon and its menu, the device watcher and the USB notices. All of it
+// runs on the UI thread; the watcher's news arrive here as queued tasks.
+class MainDialog : public QObject, public DeviceWatcherListener {
+    Q_OBJECT
+public:
+    using TrayAvailable = std::function<bool()>;
+
+    MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAvailable = DesktopHasTray);
+
+    static bool DesktopHasTray();
+    ~MainDialog() override;
+
+    void OnInitDialog();
+
+    ControlBox& box() { return box_; }
+    QSystemTrayIcon& trayIcon() { return trayIcon_; }
+    TrayMenu& trayMenu() { return trayMenu_; }
+    DeviceWatcher* watcher() { return watcher_.get(); }
+    PanelRefresh& panel() { return panel_; }
+    PanelActions& actions() { return actions_; }
+    int showFlag() const { return showFlag_; }
+    int topmostFlag() const { return topmostFlag_; }
+
+    void OnDeviceDetected() override;
+    void OnDeviceReset(std::span<const uint8_t> report) override;
+    void OnUsbNotice(UsbNotice notice);
+
+    // The tray icon was pressed: show or hide by "Show", then the menu.
+    void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);
+    void ShowTrayMenu();
+    void OnCommand(int id);
+    void ShowControlBox();
+
+signals:
+    void exitRequested();
+
+private:
+    void OnStatusPolled(const PolledStatus& status) override;
+    void OnDeviceStateChanged() override;
+
+    void ApplyShowFlag(bool show);
+    void ToggleTopmost();
+    void ToggleControlBox();
+    void ReadProfile();
+    void Exit();
+    void StartUsbNotices();
+    void WaitForTray();
+    void ShowAbout();
+    void ShowBoxMenu(const QPoint& at);
+
+    DeviceSession& session_;
+    bool korean_;
+    ControlBox box_;
+    PanelRefresh panel_;
+    PanelActions actions_;
+    TrayMenu trayMenu_;
+    QSystemTrayIcon trayIcon_;
+    TrayAvailable trayAvailable_;
+    QTimer trayWait_;
+    int trayChecks_ = 0;
+    int showFlag_ = 0;
+    int topmostFlag_ = 0;
+    std::unique_ptr<DeviceWatcher> watcher_;
+    std::unique_ptr<UsbNotifier> usbNotifier_;
+    std::unique_ptr<QSocketNotifier> usbReadable_;
+};
+
+}  // namespace qmb

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+
+#include "app/device_session.h"
+#include "protocol/device_state.h"
+
+namespace qmb {
+
+class ControlBox;
+class PanelRefresh;
+
+// What the control box's own controls do to the mouse: the two mode
+// buttons, the sliders, the profile list, the auto-click box and unticking
+// the web-site box. A command that cannot reach the mouse changes nothing
+// on it and shows nothing; the panel keeps the user's choice.
+class PanelActions : public QObject {
+    Q_OBJECT
+public:
+    PanelActions(ControlBox& box, PanelRefresh& panel, DeviceSession& session);
+
+    void ApplyModeButton(Mode mode);
+    void OnProfileChosen(int entry);
+    void OnSliderScrolled();
+    void OnAutoClickClicked(bool checked);
+    void OnSiteModeClicked(bool checked);
+
+private:
+    ControlBox& box_;
+    PanelRefresh& panel_;
+    DeviceSession& session_;
+};
+
+}  // namespace qmb

@@ -1,0 +1,140 @@
+#include "app/panel_refresh.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+
+#include "app/control_box.h"
+#include "controls/skin_bitmap_button.h"
+#include "controls/skin_slider.h"
+#include "controls/transparent_static.h"
+#include "credentials/site_titles.h"
+#include "protocol/model_table.h"
+
+namespace qmb {
+
+PanelRefresh::PanelRefresh(ControlBox& box, DeviceState& state, int modelNumber)
+    : box_(box), state_(state), modelNumber_(modelNumber)
+{
+}
+
+void PanelRefresh::OnDeviceStateChanged()
+{
+    if (state_.mode != shownState_.mode) {
+        ShowModeControls();
+    }
+    if (state_.resolution != shownState_.resolution) {
+        UpdateSliderPanel();
+    }
+    if (state_.reportInterval != shownState_.reportInterval) {
+        UpdateSliderPanel();
+    }
+    if (state_.siteModeOn != shownState_.siteModeOn) {
+        ShowSiteMode();
+    }
+    if (state_.autoClickOn != shownState_.autoClickOn) {
+        // Turning auto-click off does not give the sequence button back
+        // here; the auto-click box does that when the user unticks it.
+        if (state_.autoClickOn) {
+            box_.autoClickCheck()->setChecked(true);
+            box_.button(kSequenceButton)->setEnabled(false);
+        } else {
+            box_.autoClickCheck()->setChecked(false);
+        }
+    }
+    shownState_ = {state_.mode,       state_.resolution, state_.reportInterval,
+                   state_.autoClickOn, state_.siteModeOn, state_.autoClickTarget};
+}
+
+void PanelRefresh::ShowSiteMode()
+{
+    box_.siteModeCheck()->setChecked(state_.siteModeOn != 0);
+}
+
+void PanelRefresh::ShowModeControls()
+{
+    switch (static_cast<Mode>(state_.mode)) {
+    case Mode::Button:
+        ShowModeButtons(Mode::Button);
+        box_.autoClickCheck()->setEnabled(false);
+        box_.button(kSequenceButton)->setEnabled(false);
+        box_.siteModeCheck()->setEnabled(false);
+        ShowSiteMode();
+        break;
+    case Mode::Function:
+        // Function mode offers auto-click too, whether the user or the
+        // mouse itself chose the mode.
+        ShowModeButtons(Mode::Function);
+        box_.autoClickCheck()->setEnabled(true);
+        box_.button(kSequenceButton)->setEnabled(!box_.autoClickCheck()->isChecked());
+        box_.siteModeCheck()->setEnabled(true);
+        ShowSiteMode();
+        break;
+    }
+}
+
+void PanelRefresh::ShowModeButtons(Mode mode)
+{
+    state_.mode = static_cast<uint8_t>(mode);
+    // The active mode's button is the disabled one, with its dot filled.
+    const bool buttonMode = mode == Mode::Button;
+    auto* normal = box_.button(kButtonModeButton);
+    auto* function = box_.button(kFunctionModeButton);
+    normal->LoadBitmaps(buttonMode ? kSkinNormalOn : kSkinNormalOff, buttonMode ? kSkinNormalOn : kSkinNormalOff);
+    normal->setEnabled(!buttonMode);
+    function->LoadBitmaps(buttonMode ? kSkinFunctionOff : kSkinFunctionOn,
+                          buttonMode ? kSkinFunctionOff : kSkinFunctionOn);
+    function->setEnabled(buttonMode);
+}
+
+void PanelRefresh::UpdateSliderPanel()
+{
+    box_.resolutionSlider()->setValue(state_.resolution);
+    if (const auto dpi = DpiLabel(modelNumber_, state_.resolution)) {
+        box_.resolutionLabel()->setText(QString::number(*dpi));
+        if (const auto entry = ProfileEntryFor(modelNumber_, state_.resolution, state_.reportInterval)) {
+            box_.profileCombo()->setCurrentIndex(*entry);
+        }
+    }
+    box_.intervalSlider()->setValue(state_.reportInterval);
+    if (const auto label = IntervalLabel(state_.reportInterval)) {
+        box_.intervalLabel()->setText(QString::fromStdString(*label));
+    }
+}
+
+void PanelRefresh::ShowAutoClick()
+{
+    if (state_.autoClickOn) {
+        box_.autoClickCheck()->setChecked(true);
+        box_.button(kSequenceButton)->setEnabled(false);
+    } else {
+        box_.autoClickCheck()->setChecked(false);
+    }
+}
+
+void PanelRefresh::LoadSiteTitles()
+{
+    QComboBox* combo = box_.siteCombo();
+    combo->clear();
+    if (const auto titles = qmb::LoadSiteTitles()) {
+        for (const auto& title : *titles) {
+            combo->addItem(QString::fromStdString(title));
+        }
+    }
+    combo->setCurrentIndex(-1);
+}
+
+void PanelRefresh::ShowDetected()
+{
+    ShowModeControls();
+    UpdateSliderPanel();
+    ShowAutoClick();
+    LoadSiteTitles();
+}
+
+void PanelRefresh::RefreshPanel()
+{
+    ShowSiteMode();
+    ShowDetected();
+}
+
+}  // namespace qmb

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+
+#include "protocol/device_state.h"
+#include "protocol/mouse_commands.h"
+
+namespace qmb {
+
+class ControlBox;
+
+// Brings the control box in line with the DeviceState. A StatusReport
+// that repeats what is shown changes no control: the refresh compares the
+// state with what the panel last showed, field by field.
+class PanelRefresh : public DeviceStateListener {
+public:
+    PanelRefresh(ControlBox& box, DeviceState& state, int modelNumber);
+
+    // The state changed (a StatusReport was taken in).
+    void OnDeviceStateChanged() override;
+
+    void UpdateSliderPanel();
+    void ShowModeButtons(Mode mode);
+    // What the mode buttons and check boxes look like in the state's mode;
+    // any other mode leaves them as they are.
+    void ShowModeControls();
+    void ShowAutoClick();
+    void LoadSiteTitles();
+    // After the mouse is found: mode, sliders, auto-click and titles, all
+    // shown again whatever was shown before.
+    void ShowDetected();
+    // After a change of sign-in state.
+    void RefreshPanel();
+
+private:
+    struct ShownState {
+        uint8_t mode = 0;
+        uint8_t resolution = 0;
+        uint8_t reportInterval = 0;
+        int32_t autoClickOn = 0;
+        int32_t siteModeOn = 0;
+        uint8_t autoClickTarget = 0;
+    };
+
+    void ShowSiteMode();
+
+    ControlBox& box_;
+    DeviceState& state_;
+    int modelNumber_;
+    ShownState shownState_;
+};
+
+}  // namespace qmb

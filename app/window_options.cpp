@@ -1,0 +1,29 @@
+#include "app/window_options.h"
+
+#include <QWidget>
+
+namespace qmb {
+
+int OpacityAlpha(int percent)
+{
+    return percent * 255 / 100;
+}
+
+void SetWindowOpacity(int percent, QWidget* window)
+{
+    window->setWindowOpacity(OpacityAlpha(percent) / 255.0);
+}
+
+void SetTopmost(QWidget* window, bool topmost)
+{
+    const bool visible = window->isVisible();
+    const QPoint position = window->pos();
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    // Changing a window flag hides the window; bring it back where it was.
+    if (visible) {
+        window->move(position);
+        window->show();
+    }
+}
+
+}  // namespace qmb

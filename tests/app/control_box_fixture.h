@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/device_session.h"
+#include "app/main_dialog.h"
+#include "controls/skin_bitmap_button.h"
+#include "controls/skin_slider.h"
+#include "controls/transparent_static.h"
+#include "device/report_trace.h"
+
+namespace qmb::test {
+
+// A control box on the demo mouse, with its own settings directory; the
+// bytes the program sends are read off the demo mouse's wire.
+class ControlBoxFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(config_.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_.filePath("home")));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(config_.filePath("machine")));
+    }
+
+    void TearDown() override
+    {
+        dialog_.reset();
+        session_.reset();
+        mouse_.reset();
+    }
+
+    // The program as it starts, before the first event.
+    void Start(int model = 0, bool korean = false, bool mousePresent = true)
+    {
+        mouse_ = std::make_unique<EmulatedPlatform>(model);
+        if (!mousePresent) {
+            mouse_->Unplug();
+        }
+        session_ = std::make_unique<DeviceSession>(*mouse_, model, mouse_.get());
+        dialog_ = std::make_unique<MainDialog>(*session_, korean, [] { return true; });
+        dialog_->OnInitDialog();
+    }
+
+    void Run(int milliseconds)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < milliseconds) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+    }
+
+    template <typename Condition>
+    bool RunUntil(Condition condition, int milliseconds = 2000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!condition()) {
+            if (timer.elapsed() > milliseconds) {
+                return false;
+            }
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+        return true;
+    }
+
+    // The output reports the program sent since the last look, as hex.
+    std::vector<std::string> Wire()
+    {
+        std::vector<std::string> lines;
+        for (const auto& report : mouse_->TakeSentReports()) {
+            lines.push_back(FormatReport(report));
+        }
+        return lines;
+    }
+
+    ControlBox& box() { return dialog_->box(); }
+    DeviceState& state() { return session_->state; }
+    QString ResolutionLabel() { return box().resolutionLabel()->text(); }
+    QString IntervalLabel() { return box().intervalLabel()->text(); }
+
+    QTemporaryDir config_;
+    std::unique_ptr<EmulatedPlatform> mouse_;
+    std::unique_ptr<DeviceSession> session_;
+    std::unique_ptr<MainDialog> dialog_;
+};
+
+}  // namespace qmb::test

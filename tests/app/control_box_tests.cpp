@@ -1,0 +1,273 @@
+#include <QTest>
+
+#include "credentials/settings_store.h"
+#include "credentials/site_titles.h"
+#include "tests/app/control_box_fixture.h"
+
+namespace qmb::test {
+namespace {
+
+class ControlBoxTest : public ControlBoxFixture {
+protected:
+    // The mouse reports a state by itself; the watcher brings it in.
+    bool MouseReports(std::vector<uint8_t> report)
+    {
+        const auto before = state();
+        mouse_->SendUnsolicited(std::move(report));
+        return RunUntil([&] {
+            return state().mode != before.mode || state().resolution != before.resolution ||
+                   state().reportInterval != before.reportInterval || state().autoClickOn != before.autoClickOn ||
+                   state().siteModeOn != before.siteModeOn;
+        });
+    }
+};
+
+TEST_F(ControlBoxTest, StartsHiddenAndShowsTheMousesState)
+{
+    Start(0);
+    EXPECT_FALSE(box().isVisible());
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 FF CA 00 00 00 00 00"}));
+    EXPECT_EQ(ResolutionLabel(), "1600");
+    EXPECT_EQ(IntervalLabel(), "2 msec");
+    EXPECT_EQ(box().resolutionSlider()->value(), 3);
+    EXPECT_EQ(box().intervalSlider()->value(), 1);
+    EXPECT_EQ(box().profileCombo()->currentIndex(), 0);
+    // Button mode: its own button is the disabled one, with the filled dot.
+    EXPECT_FALSE(box().button(kButtonModeButton)->isEnabled());
+    EXPECT_EQ(box().button(kButtonModeButton)->normalSkin(), kSkinNormalOn);
+    EXPECT_TRUE(box().button(kFunctionModeButton)->isEnabled());
+    EXPECT_FALSE(box().autoClickCheck()->isEnabled());
+    EXPECT_FALSE(box().siteModeCheck()->isEnabled());
+    EXPECT_FALSE(box().button(kSequenceButton)->isEnabled());
+}
+
+TEST_F(ControlBoxTest, TooltipNamesTheModel)
+{
+    for (const auto& [model, name] : std::vector<std::pair<int, QString>>{
+             {2, "T32"}, {3, "QMB-4200plus"}, {4, "QMB-4200P+"}, {1, "T31"}, {5, "T31"}, {0, "T31"}}) {
+        Start(model);
+        EXPECT_EQ(dialog_->trayIcon().toolTip(), name) << model;
+        TearDown();
+    }
+}
+
+TEST_F(ControlBoxTest, RepeatedReportChangesNoControl)
+{
+    Start(0);
+    ASSERT_TRUE(MouseReports({4, 0xCA, 2, 2, 0, 0, 0x01, 0}));
+    ASSERT_EQ(ResolutionLabel(), "800");
+    box().resolutionLabel()->setText("mine");
+    box().siteModeCheck()->setEnabled(false);
+
+    mouse_->SendUnsolicited({4, 0xCA, 2, 2, 0, 0, 0x01, 0});
+    Run(700);
+    EXPECT_EQ(ResolutionLabel(), "mine");
+    EXPECT_FALSE(box().siteModeCheck()->isEnabled());
+}
+
+TEST_F(ControlBoxTest, ReportChangingOnlyTheTargetChangesNoControl)
+{
+    Start(0);
+    box().intervalLabel()->setText("mine");
+    Wire();
+    // Same state as the mouse's, another auto-click target.
+    state().autoClickTarget = 4;
+    state().mode = 1;
+    state().resolution = 3;
+    state().reportInterval = 1;
+    ASSERT_EQ(session_->commands.WriteStatus(), 1);
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 01 03 01 00 04 00"}));
+    EXPECT_EQ(IntervalLabel(), "mine");
+}
+
+TEST_F(ControlBoxTest, AutoClickOnDisablesTheSequenceButtonAndOffLeavesIt)
+{
+    Start(0);
+    ASSERT_TRUE(MouseReports({4, 0xCA, 2, 3, 1, 0, 0x01, 0}));
+    EXPECT_TRUE(box().autoClickCheck()->isEnabled());
+    EXPECT_TRUE(box().button(kSequenceButton)->isEnabled());
+
+    ASSERT_TRUE(MouseReports({4, 0xCA, 2, 3, 1, 0, 0x81, 0}));
+    EXPECT_TRUE(box().autoClickCheck()->isChecked());
+    EXPECT_FALSE(box().button(kSequenceButton)->isEnabled());
+
+    ASSERT_TRUE(MouseReports({4, 0xCA, 2, 3, 1, 0, 0x01, 0}));
+    EXPECT_FALSE(box().autoClickCheck()->isChecked());
+    EXPECT_FALSE(box().button(kSequenceButton)->isEnabled());
+}
+
+TEST_F(ControlBoxTest, LabelsAndProfileFollowTheModel)
+{
+    Start(2);
+    ASSERT_TRUE(MouseReports({4, 0xCA, 1, 1, 3, 0, 0x01, 0}));
+    EXPECT_EQ(ResolutionLabel(), "400");
+    EXPECT_EQ(IntervalLabel(), "4 msec");
+    EXPECT_EQ(box().profileCombo()->currentIndex(), 0);
+    TearDown();
+
+    // The fourth profile exists in the Korean list only.
+    Start(1, true);
+    box().profileCombo()->setCurrentIndex(2);
+    ASSERT_TRUE(MouseReports({4, 0xCA, 1, 3, 3, 0, 0x01, 0}));
+    EXPECT_EQ(ResolutionLabel(), "375");
+    EXPECT_EQ(box().profileCombo()->currentIndex(), 2);
+    ASSERT_TRUE(MouseReports({4, 0xCA, 1, 11, 1, 0, 0x01, 0}));
+    EXPECT_EQ(ResolutionLabel(), "1375");
+    EXPECT_EQ(box().profileCombo()->currentIndex(), 3);
+}
+
+TEST_F(ControlBoxTest, IntervalOutOfRangeKeepsItsLabel)
+{
+    Start(0);
+    ASSERT_TRUE(MouseReports({4, 0xCA, 1, 3, 9, 0, 0x01, 0}));
+    EXPECT_EQ(IntervalLabel(), "2 msec");
+    EXPECT_EQ(box().intervalSlider()->value(), 7);
+}
+
+TEST_F(ControlBoxTest, TrayPressFollowsShowAndAlwaysOpensTheMenu)
+{
+    Start(0);
+    box().show();
+    WriteUserDword(kUserKey, kShowName, 0);
+    dialog_->OnTrayActivated(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(box().isVisible());
+    EXPECT_TRUE(dialog_->trayMenu().menu().isVisible());
+    EXPECT_EQ(dialog_->trayMenu().variant(), 150);
+    dialog_->trayMenu().menu().hide();
+
+    // A left press shows only for exactly 1, a right press for any non-zero.
+    WriteUserDword(kUserKey, kShowName, 2);
+    dialog_->OnTrayActivated(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(box().isVisible());
+    dialog_->trayMenu().menu().hide();
+    dialog_->OnTrayActivated(QSystemTrayIcon::Context);
+    EXPECT_TRUE(box().isVisible());
+}
+
+TEST_F(ControlBoxTest, EnterAndEscapeDoNothing)
+{
+    Start(0);
+    dialog_->ShowControlBox();
+    Wire();
+    QTest::keyClick(&box(), Qt::Key_Escape);
+    QTest::keyClick(&box(), Qt::Key_Return);
+    QTest::keyClick(&box(), Qt::Key_Enter);
+    EXPECT_TRUE(box().isVisible());
+    EXPECT_TRUE(Wire().empty());
+}
+
+TEST_F(ControlBoxTest, AnyUsbArrivalQueriesTheMouseAndRefreshes)
+{
+    Start(0);
+    Wire();
+    box().resolutionLabel()->setText("stale");
+    mouse_->Unplug();
+    mouse_->PlugIn();
+    ASSERT_TRUE(RunUntil([&] { return ResolutionLabel() == "1600"; }));
+    const auto wire = Wire();
+    EXPECT_NE(std::find(wire.begin(), wire.end(), "04 FF CA 00 00 00 00 00"), wire.end());
+    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+}
+
+TEST_F(ControlBoxTest, RemovalOfTheMousePausesTheWatcherUntilAnArrival)
+{
+    Start(0);
+    mouse_->Unplug();
+    Run(100);
+    EXPECT_EQ(dialog_->watcher()->StopWatcher(), 0);
+    mouse_->PlugIn();
+    Run(100);
+    EXPECT_EQ(dialog_->watcher()->StopWatcher(), 1);
+}
+
+TEST_F(ControlBoxTest, RemovalOfAnotherDeviceKeepsWatching)
+{
+    Start(0);
+    dialog_->OnUsbNotice(UsbNotice::Removal);
+    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+}
+
+TEST_F(ControlBoxTest, TopmostTogglesAndIsRemembered)
+{
+    Start(0);
+    dialog_->OnCommand(kTopmostCommand);
+    EXPECT_EQ(ReadUserDword(kUserKey, kTopMostName), 1u);
+    EXPECT_TRUE(box().windowFlags() & Qt::WindowStaysOnTopHint);
+    dialog_->ShowTrayMenu();
+    EXPECT_EQ(dialog_->trayMenu().variant(), 148);
+    EXPECT_TRUE(dialog_->trayMenu().menu().actions().at(1)->isChecked());
+    dialog_->trayMenu().menu().hide();
+
+    dialog_->OnCommand(kTopmostCommand);
+    EXPECT_EQ(ReadUserDword(kUserKey, kTopMostName), 0u);
+    EXPECT_FALSE(box().windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(ControlBoxTest, ViewControlBoxShowsAndTheNextPressKeepsItShown)
+{
+    Start(0);
+    dialog_->OnCommand(kViewControlBoxCommand);
+    EXPECT_TRUE(box().isVisible());
+    EXPECT_EQ(ReadUserDword(kUserKey, kShowName), 1u);
+    dialog_->OnTrayActivated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(box().isVisible());
+    EXPECT_EQ(dialog_->trayMenu().variant(), 152);
+    EXPECT_TRUE(dialog_->trayMenu().menu().actions().at(2)->isChecked());
+    dialog_->trayMenu().menu().hide();
+
+    // The close mark hides the window but keeps the flag.
+    dialog_->OnCommand(kExitButton);
+    EXPECT_FALSE(box().isVisible());
+    EXPECT_EQ(dialog_->showFlag(), 1);
+}
+
+TEST_F(ControlBoxTest, ProfilesOfTheSiteTitles)
+{
+    StoreSiteTitle(0, "mail");
+    StoreSiteTitle(4, "bank");
+    Start(0);
+    EXPECT_EQ(box().siteCombo()->count(), 31);
+    EXPECT_EQ(box().siteCombo()->itemText(4), "bank");
+
+    // No snapshot yet: the list empties and the titles stay stored.
+    dialog_->OnCommand(kReadProfileCommand);
+    EXPECT_EQ(box().siteCombo()->count(), 0);
+    EXPECT_EQ(LoadSiteTitles()->at(4), "bank");
+
+    dialog_->OnCommand(kSaveProfileCommand);
+    StoreSiteTitle(4, "shop");
+    dialog_->OnCommand(kReadProfileCommand);
+    EXPECT_EQ(box().siteCombo()->count(), 31);
+    EXPECT_EQ(box().siteCombo()->itemText(4), "bank");
+    EXPECT_EQ(box().siteCombo()->currentIndex(), -1);
+    EXPECT_EQ(LoadSiteTitles()->at(4), "bank");
+}
+
+TEST_F(ControlBoxTest, MouseAbsentAtStartShowsZeros)
+{
+    StoreSiteTitle(2, "news");
+    Start(0, false, false);
+    EXPECT_TRUE(Wire().empty());
+    EXPECT_EQ(state().mode, 0);
+    EXPECT_EQ(ResolutionLabel(), "");
+    EXPECT_EQ(IntervalLabel(), "1 msec");
+    EXPECT_FALSE(box().autoClickCheck()->isChecked());
+    EXPECT_EQ(box().siteCombo()->count(), 31);
+
+    // The watcher finds it later.
+    mouse_->PlugIn();
+    ASSERT_TRUE(RunUntil([&] { return ResolutionLabel() == "1600"; }));
+}
+
+TEST_F(ControlBoxTest, ExitStopsTheWatcherAndAsksToEnd)
+{
+    Start(0);
+    bool ended = false;
+    QObject::connect(dialog_.get(), &MainDialog::exitRequested, [&] { ended = true; });
+    dialog_->OnCommand(kExitCommand);
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(dialog_->watcher()->StopWatcher(), 0);
+}
+
+}  // namespace
+}  // namespace qmb::test

@@ -1,0 +1,197 @@
+#include <QDesktopServices>
+#include <QTest>
+
+#include "tests/app/control_box_fixture.h"
+
+namespace qmb::test {
+namespace {
+
+class PanelActionsTest : public ControlBoxFixture {
+protected:
+    void StartInFunctionMode(int model = 0)
+    {
+        Start(model);
+        dialog_->OnCommand(kFunctionModeButton);
+        Wire();
+    }
+
+    QPoint ThumbPoint(SkinSlider* slider, int value)
+    {
+        return {slider->ThumbCentre(value), slider->height() / 2};
+    }
+};
+
+TEST_F(PanelActionsTest, ModeButtonsSwitchTheMouse)
+{
+    Start(0);
+    Wire();
+    QTest::mouseClick(box().button(kFunctionModeButton), Qt::LeftButton);
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 02 03 01 00 01 00"}));
+    EXPECT_EQ(state().mode, 2);
+    EXPECT_FALSE(box().button(kFunctionModeButton)->isEnabled());
+    EXPECT_TRUE(box().button(kButtonModeButton)->isEnabled());
+    EXPECT_TRUE(box().autoClickCheck()->isEnabled());
+    EXPECT_TRUE(box().siteModeCheck()->isEnabled());
+    EXPECT_TRUE(box().button(kSequenceButton)->isEnabled());
+
+    QTest::mouseClick(box().button(kButtonModeButton), Qt::LeftButton);
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 01 03 01 00 01 00"}));
+    EXPECT_EQ(state().mode, 1);
+    EXPECT_FALSE(box().autoClickCheck()->isEnabled());
+    EXPECT_FALSE(box().siteModeCheck()->isEnabled());
+
+    // The two commands no control carries act the same.
+    dialog_->OnCommand(kFunctionModeCommand);
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 02 03 01 00 01 00"}));
+    dialog_->OnCommand(kButtonModeCommand);
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 01 03 01 00 01 00"}));
+}
+
+TEST_F(PanelActionsTest, ButtonModeWithTheMouseAbsentKeepsTheChoiceQuietly)
+{
+    StartInFunctionMode();
+    mouse_->Unplug();
+    Run(50);
+    box().resolutionLabel()->setText("mine");
+    QTest::mouseClick(box().button(kButtonModeButton), Qt::LeftButton);
+    EXPECT_EQ(state().mode, 1);
+    EXPECT_FALSE(box().siteModeCheck()->isEnabled());
+    EXPECT_TRUE(Wire().empty());
+    EXPECT_EQ(ResolutionLabel(), "mine");
+}
+
+TEST_F(PanelActionsTest, ProfileEntriesSetBothValues)
+{
+    Start(1);
+    Wire();
+    dialog_->OnCommand(kFunctionModeButton);
+    Wire();
+    box().profileCombo()->setCurrentIndex(3);
+    emit box().profileCombo()->activated(3);
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 02 0B 01 00 01 00"}));
+    EXPECT_EQ(ResolutionLabel(), "1375");
+    EXPECT_EQ(IntervalLabel(), "2 msec");
+    EXPECT_EQ(box().resolutionSlider()->value(), 11);
+    EXPECT_EQ(box().intervalSlider()->value(), 1);
+}
+
+TEST_F(PanelActionsTest, LastProfileOfTheThreeStepMouseActsAsTheOneBefore)
+{
+    Start(0, true);
+    Wire();
+    ASSERT_EQ(box().profileCombo()->count(), 4);
+    emit box().profileCombo()->activated(3);
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 01 01 00 00 01 00"}));
+    EXPECT_EQ(ResolutionLabel(), "400");
+    EXPECT_EQ(IntervalLabel(), "1 msec");
+}
+
+TEST_F(PanelActionsTest, NoProfileChosenStillSendsTheState)
+{
+    Start(0);
+    Wire();
+    box().resolutionLabel()->setText("mine");
+    emit box().profileCombo()->activated(-1);
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 01 03 01 00 01 00"}));
+    EXPECT_EQ(ResolutionLabel(), "mine");
+}
+
+TEST_F(PanelActionsTest, DraggingTheResolutionSliderSendsEveryStep)
+{
+    Start(1, true);
+    dialog_->ShowControlBox();
+    Wire();
+    SkinSlider* slider = box().resolutionSlider();
+    std::vector<QString> labels;
+    QObject::connect(slider, &SkinSlider::scrolled, [&] { labels.push_back(ResolutionLabel()); });
+
+    QTest::mousePress(slider, Qt::LeftButton, {}, ThumbPoint(slider, 1));
+    for (int value = 2; value <= 11; ++value) {
+        QTest::mouseMove(slider, ThumbPoint(slider, value));
+    }
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, ThumbPoint(slider, 11));
+
+    const auto wire = Wire();
+    ASSERT_EQ(wire.size(), labels.size());
+    ASSERT_GE(wire.size(), 10u);
+    EXPECT_EQ(wire.front(), "04 CA 01 01 01 00 01 00");
+    EXPECT_EQ(wire[1], "04 CA 01 02 01 00 01 00");
+    EXPECT_EQ(wire.back(), "04 CA 01 0B 01 00 01 00");
+    EXPECT_EQ(labels.front(), "125");
+    EXPECT_EQ(labels[1], "250");
+    EXPECT_EQ(labels.back(), "1375");
+    EXPECT_EQ(box().profileCombo()->currentIndex(), 3);
+}
+
+TEST_F(PanelActionsTest, MovingTheIntervalAloneAlsoSendsTheResolution)
+{
+    Start(0);
+    dialog_->ShowControlBox();
+    Wire();
+    SkinSlider* slider = box().intervalSlider();
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 01 03 02 00 01 00"}));
+    EXPECT_EQ(IntervalLabel(), "3 msec");
+}
+
+TEST_F(PanelActionsTest, AutoClickSwitchesBitSevenAndTheSequenceButton)
+{
+    StartInFunctionMode();
+    QTest::mouseClick(box().autoClickCheck(), Qt::LeftButton);
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 02 03 01 00 81 00"}));
+    EXPECT_FALSE(box().button(kSequenceButton)->isEnabled());
+    QTest::mouseClick(box().autoClickCheck(), Qt::LeftButton);
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 02 03 01 00 01 00"}));
+    EXPECT_TRUE(box().button(kSequenceButton)->isEnabled());
+}
+
+TEST_F(PanelActionsTest, UntickingWebSiteModeClearsBitSixOnly)
+{
+    StartInFunctionMode();
+    state().siteModeOn = 1;
+    state().autoClickOn = 1;
+    box().siteModeCheck()->setChecked(true);
+    QTest::mouseClick(box().siteModeCheck(), Qt::LeftButton);
+    const auto wire = Wire();
+    ASSERT_FALSE(wire.empty());
+    EXPECT_EQ(wire.front(), "04 CA 02 03 01 00 81 00");
+    EXPECT_FALSE(box().siteModeCheck()->isChecked());
+}
+
+TEST_F(PanelActionsTest, RefreshWithoutAModeLeavesTheModeButtons)
+{
+    Start(0, false, false);
+    box().button(kButtonModeButton)->setEnabled(false);
+    box().button(kFunctionModeButton)->setEnabled(true);
+    dialog_->panel().RefreshPanel();
+    EXPECT_FALSE(box().button(kButtonModeButton)->isEnabled());
+    EXPECT_TRUE(box().button(kFunctionModeButton)->isEnabled());
+    EXPECT_EQ(state().mode, 0);
+}
+
+class HelpOpener : public QObject {
+    Q_OBJECT
+public:
+    QUrl opened;
+public slots:
+    void Open(const QUrl& url) { opened = url; }
+};
+
+TEST_F(PanelActionsTest, HelpOpensTheBundledManualWhenNoHelpFileIsThere)
+{
+    Start(0);
+    HelpOpener opener;
+    QDesktopServices::setUrlHandler("file", &opener, "Open");
+    dialog_->OnCommand(kHelpButton);
+    QDesktopServices::unsetUrlHandler("file");
+    ASSERT_TRUE(opener.opened.isLocalFile());
+    QFile manual(opener.opened.toLocalFile());
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(manual.readAll().contains("QMBPro"));
+}
+
+}  // namespace
+}  // namespace qmb::test
+
+#include "panel_actions_tests.moc"
