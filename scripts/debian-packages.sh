@@ -1,6 +1,6 @@
 #!/bin/sh
 # Makes sure the Debian 12 packages a set-up needs are installed.
-# Usage: debian-packages.sh run|test
+# Usage: debian-packages.sh run|test|screenshot
 # As root it installs what is missing; otherwise it prints the apt-get line
 # to run and fails.
 set -eu
@@ -11,9 +11,10 @@ test_only="libbenchmark-dev clang libclang-rt-14-dev xvfb xauth fonts-dejavu-cor
 qemu-system-x86 busybox-static cpio kmod xz-utils"
 
 case "${1:-}" in
-run) wanted="$build xvfb xauth" ;;
+run) wanted="$build fonts-nanum" ;;
 test) wanted="$build $test_only" ;;
-*) echo "usage: $0 run|test" >&2; exit 2 ;;
+screenshot) wanted="$build fonts-nanum xvfb xauth imagemagick" ;;
+*) echo "usage: $0 run|test|screenshot" >&2; exit 2 ;;
 esac
 
 missing=""

@@ -1,8 +1,13 @@
 #!/bin/sh
-# Builds QMBPro and runs it with the built-in demo mouse.
+# Builds QMBPro and runs it: with the built-in demo mouse, or with the real
+# mouse when given --real.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/debian-packages.sh run
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQMB_BUILD_BENCH=OFF >/dev/null
-cmake --build build -j"$(nproc)" --target qmbctl
-exec ./build/cli/qmbctl --demo status
+cmake --build build -j"$(nproc)" --target qmbpro qmbctl
+if [ "${1:-}" = "--real" ]; then
+    shift
+    exec ./build/app/qmbpro "$@"
+fi
+exec ./build/app/qmbpro --demo "$@"
