@@ -1,7 +1,9 @@
 #!/bin/sh
 # Builds everything with warnings as errors and runs every test: the normal
-# build, the core under AddressSanitizer and UndefinedBehaviorSanitizer, the
-# device link under ThreadSanitizer, and the fuzzers briefly.
+# build (with the kernel tier, qmbctl against the virtual mouse on Debian's
+# kernel in qemu), the core under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the device link under ThreadSanitizer, and the
+# fuzzers briefly.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/debian-packages.sh test
@@ -12,6 +14,8 @@ export QT_QPA_PLATFORM=offscreen
 echo "== build and test" >&2
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQMB_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
+# The kernel tier boots Debian's kernel in qemu; fetched once into the build tree.
+./tests/kernel/fetch_kernel.sh build/kernel-image
 ctest --test-dir build -j"$jobs" --output-on-failure
 
 echo "== core under ASan+UBSan" >&2
@@ -23,7 +27,7 @@ ctest --test-dir build-asan -j"$jobs" -L "core|device" --output-on-failure
 echo "== device link under TSan" >&2
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQMB_WERROR=ON -DQMB_SANITIZE=thread \
     -DQMB_BUILD_GUI=OFF -DQMB_BUILD_BENCH=OFF >/dev/null
-cmake --build build-tsan -j"$jobs" --target device_link_tests hidraw_tests
+cmake --build build-tsan -j"$jobs" --target device_link_tests hidraw_tests uhid_mouse_tests
 ctest --test-dir build-tsan -j"$jobs" -L device --output-on-failure
 
 echo "== fuzzers" >&2
