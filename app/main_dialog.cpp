@@ -40,7 +40,9 @@ MainDialog::MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAv
 {
     topmostFlag_ = static_cast<int>(ReadUserDword(kUserKey, kTopMostName));
 
-    trayIcon_.setIcon(ProgramIcon());
+    // By name when installed in the icon theme, so that shells drawing the
+    // tray themselves find it; the built-in pictures otherwise.
+    trayIcon_.setIcon(QIcon::fromTheme("qmbpro", ProgramIcon()));
     trayIcon_.setToolTip(QString::fromUtf8(ModelName(session.link.modelNumber)));
     // Shells that draw the menu themselves (StatusNotifierItem) only report
     // presses, so the same menu is also the icon's context menu.

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "protocol/device_state.h"
 #include "protocol/mouse_commands.h"
+#include "protocol/reports.h"
 
 namespace qmb {
 
@@ -33,21 +32,13 @@ public:
     void RefreshPanel();
 
 private:
-    struct ShownState {
-        uint8_t mode = 0;
-        uint8_t resolution = 0;
-        uint8_t reportInterval = 0;
-        int32_t autoClickOn = 0;
-        int32_t siteModeOn = 0;
-        uint8_t autoClickTarget = 0;
-    };
-
     void ShowSiteMode();
 
     ControlBox& box_;
     DeviceState& state_;
     int modelNumber_;
-    ShownState shownState_;
+    // The StatusReport fields as the panel last showed them.
+    StatusReport shownState_;
 };
 
 }  // namespace qmb
