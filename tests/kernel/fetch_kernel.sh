@@ -15,8 +15,16 @@ fail() {
     exit 1
 }
 
-package=$(apt-cache depends linux-image-amd64 2>/dev/null |
-    sed -n 's/^ *Depends: \(linux-image-[0-9][^ ]*\)$/\1/p' | head -n 1)
+kernel_package() {
+    apt-cache depends linux-image-amd64 2>/dev/null |
+        sed -n 's/^ *Depends: \(linux-image-[0-9][^ ]*\)$/\1/p' | head -n 1
+}
+package=$(kernel_package)
+# A machine whose package lists were never fetched knows no kernel yet.
+if [ -z "$package" ] && [ "$(id -u)" -eq 0 ]; then
+    timeout 120 apt-get update -q >&2 || true
+    package=$(kernel_package)
+fi
 [ -n "$package" ] || fail "apt knows no linux-image-amd64; run 'apt-get update' (as root) first"
 
 download=$cache.download
