@@ -4,9 +4,6 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "app/device_session.h"
 #include "app/main_dialog.h"
 #include "app/single_instance.h"
@@ -15,16 +12,6 @@
 #include "device/report_trace.h"
 
 namespace qmb {
-
-namespace {
-
-bool TraceWanted(const AppOptions& options)
-{
-    const char* variable = std::getenv("QMB_TRACE");
-    return options.trace || (variable && QByteArray(variable) == "1");
-}
-
-}  // namespace
 
 MainApp::MainApp(const AppOptions& options) : options_(options) {}
 
@@ -44,8 +31,7 @@ int MainApp::InitInstance()
         QCoreApplication::installTranslator(&translator);
     }
 
-    const int model =
-        options_.model.value_or(static_cast<int>(ReadMachineDword(kMachineKey, kModelName)));
+    const int model = options_.model.value_or(InstalledModelNumber());
     std::unique_ptr<HidPlatform> platform;
     EmulatedPlatform* demoMouse = nullptr;
     if (options_.demo) {
@@ -55,12 +41,7 @@ int MainApp::InitInstance()
     } else {
         platform = std::make_unique<HidrawPlatform>();
     }
-    std::unique_ptr<ReportTrace> trace;
-    if (TraceWanted(options_)) {
-        trace = std::make_unique<ReportTrace>([](std::string_view line) {
-            std::fprintf(stderr, "%.*s\n", static_cast<int>(line.size()), line.data());
-        });
-    }
+    const auto trace = TraceToStandardError(options_.trace);
 
     DeviceSession session(*platform, model, demoMouse);
     session.link.SetTrace(trace.get());

@@ -7,7 +7,6 @@
 #include "app/panel_refresh.h"
 #include "controls/skin_bitmap_button.h"
 #include "controls/skin_slider.h"
-#include "controls/transparent_static.h"
 #include "protocol/model_table.h"
 
 namespace qmb {
@@ -46,12 +45,7 @@ void PanelActions::OnProfileChosen(int entry)
         const ProfilePreset preset = presets[static_cast<size_t>(entry)];
         state.resolution = preset.resolution;
         state.reportInterval = preset.reportInterval;
-        if (const auto dpi = DpiLabel(session_.link.modelNumber, preset.resolution)) {
-            box_.resolutionLabel()->setText(QString::number(*dpi));
-        }
-        if (const auto label = IntervalLabel(preset.reportInterval)) {
-            box_.intervalLabel()->setText(QString::fromStdString(*label));
-        }
+        panel_.ShowValueLabels(preset.resolution, preset.reportInterval);
     }
     box_.resolutionSlider()->setValue(state.resolution);
     box_.intervalSlider()->setValue(state.reportInterval);

@@ -89,14 +89,22 @@ void PanelRefresh::ShowModeButtons(Mode mode)
 void PanelRefresh::UpdateSliderPanel()
 {
     box_.resolutionSlider()->setValue(state_.resolution);
-    if (const auto dpi = DpiLabel(modelNumber_, state_.resolution)) {
-        box_.resolutionLabel()->setText(QString::number(*dpi));
+    box_.intervalSlider()->setValue(state_.reportInterval);
+    ShowValueLabels(state_.resolution, state_.reportInterval);
+    // Only a resolution the model has can select a profile.
+    if (DpiLabel(modelNumber_, state_.resolution)) {
         if (const auto entry = ProfileEntryFor(modelNumber_, state_.resolution, state_.reportInterval)) {
             box_.profileCombo()->setCurrentIndex(*entry);
         }
     }
-    box_.intervalSlider()->setValue(state_.reportInterval);
-    if (const auto label = IntervalLabel(state_.reportInterval)) {
+}
+
+void PanelRefresh::ShowValueLabels(uint8_t resolution, uint8_t reportInterval)
+{
+    if (const auto dpi = DpiLabel(modelNumber_, resolution)) {
+        box_.resolutionLabel()->setText(QString::number(*dpi));
+    }
+    if (const auto label = IntervalLabel(reportInterval)) {
         box_.intervalLabel()->setText(QString::fromStdString(*label));
     }
 }

@@ -19,6 +19,8 @@ public:
     void OnDeviceStateChanged() override;
 
     void UpdateSliderPanel();
+    // The two value labels; a value without a label leaves its label alone.
+    void ShowValueLabels(uint8_t resolution, uint8_t reportInterval);
     void ShowModeButtons(Mode mode);
     // What the mode buttons and check boxes look like in the state's mode;
     // any other mode leaves them as they are.

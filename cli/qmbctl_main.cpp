@@ -1,4 +1,3 @@
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -85,8 +84,7 @@ int main(int argc, char** argv)
         std::cerr << "qmbctl: bad option\n" << qmb::kCtlUsage;
         return qmb::kExitUsage;
     }
-    const int model = options->model.value_or(
-        static_cast<int>(qmb::ReadMachineDword(qmb::kMachineKey, qmb::kModelName)));
+    const int model = options->model.value_or(qmb::InstalledModelNumber());
 
     std::unique_ptr<qmb::HidPlatform> platform;
     qmb::CtlSession::InaccessibleNodes inaccessible;
@@ -103,11 +101,7 @@ int main(int argc, char** argv)
         platform = std::move(hidraw);
     }
 
-    const char* traceVariable = std::getenv("QMB_TRACE");
-    std::unique_ptr<qmb::ReportTrace> trace;
-    if (options->trace || (traceVariable && std::string(traceVariable) == "1")) {
-        trace = std::make_unique<qmb::ReportTrace>([](std::string_view line) { std::cerr << line << '\n'; });
-    }
+    const auto trace = qmb::TraceToStandardError(options->trace);
     qmb::CtlSession session(*platform, model, std::cout, std::cerr, inaccessible, demoMouse);
     session.SetTrace(trace.get());
 

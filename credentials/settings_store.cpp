@@ -64,4 +64,9 @@ uint32_t ReadMachineDword(std::string_view key, std::string_view name)
     return settings::DwordOf(store.value(valueName));
 }
 
+int InstalledModelNumber()
+{
+    return static_cast<int>(ReadMachineDword(kMachineKey, kModelName));
+}
+
 }  // namespace qmb

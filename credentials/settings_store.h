@@ -40,4 +40,7 @@ int WriteUserString(std::string_view key, std::string_view name, std::string_vie
 // As ReadUserDword, from the machine's read-only configuration.
 uint32_t ReadMachineDword(std::string_view key, std::string_view name);
 
+// The installed model: "Model" of the machine's configuration, 0 when absent.
+int InstalledModelNumber();
+
 }  // namespace qmb

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 
 namespace qmb {
 
@@ -89,6 +91,19 @@ void ReportTrace::Input(std::span<const uint8_t> report)
     std::lock_guard lock(mutex_);
     sink_("< " + FormatReport(report, SecretStartOfReply(lastOutput(), report)));
     lastOutputLength_ = 0;
+}
+
+std::unique_ptr<ReportTrace> TraceToStandardError(bool requested)
+{
+    const char* variable = std::getenv("QMB_TRACE");
+    if (!requested && !(variable && std::string_view(variable) == "1")) {
+        return nullptr;
+    }
+    // Flushed per line: whoever reads the trace reads it while it runs.
+    return std::make_unique<ReportTrace>([](std::string_view line) {
+        std::fprintf(stderr, "%.*s\n", static_cast<int>(line.size()), line.data());
+        std::fflush(stderr);
+    });
 }
 
 std::span<const uint8_t> ReportTrace::lastOutput() const

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <span>
 #include <string>
@@ -41,5 +42,9 @@ private:
     std::array<uint8_t, 3> lastOutput_{};
     size_t lastOutputLength_ = 0;
 };
+
+// The trace on standard error, one flushed line per report, when asked for
+// by the --trace option (`requested`) or QMB_TRACE=1; none otherwise.
+std::unique_ptr<ReportTrace> TraceToStandardError(bool requested);
 
 }  // namespace qmb

@@ -6,7 +6,6 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -58,11 +57,6 @@ private:
     sigset_t set_{};
     int fd_ = -1;
 };
-
-bool TraceWanted(const qmb::emu::VirtualMouseOptions& options) {
-    const char* variable = std::getenv("QMB_TRACE");
-    return options.trace || (variable != nullptr && std::string_view(variable) == "1");
-}
 
 // Presses buttons on signals until one ends the run. False when the device
 // failed under the loop.
@@ -117,11 +111,7 @@ int main(int argc, char** argv) {
         std::cerr << "qmb-virtual-mouse: no signal descriptor: " << std::strerror(errno) << "\n";
         return kExitFailed;
     }
-    std::unique_ptr<qmb::ReportTrace> trace;
-    if (TraceWanted(*options)) {
-        // Flushed per line: a test reads the trace while the mouse runs.
-        trace = std::make_unique<qmb::ReportTrace>([](std::string_view line) { std::cerr << line << std::endl; });
-    }
+    const auto trace = qmb::TraceToStandardError(options->trace);
     qmb::emu::UhidMouse mouse(options->modelNumber, trace.get());
 
     const qmb::emu::UhidIdentity identity{"VELD QMB", "qmb-virtual-mouse", kVendorId, mouse.productId(),
