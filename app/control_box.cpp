@@ -4,14 +4,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QWindow>
 
 #include <array>
 
 #include "app/control_box_layout.h"
+#include "config/drag_by_body.h"
 #include "controls/invisible_button.h"
 #include "controls/skin_bitmap_button.h"
 #include "controls/skin_library.h"
@@ -40,11 +39,12 @@ ControlBox::ControlBox(int modelNumber, bool korean)
     setFocusPolicy(Qt::ClickFocus);
     CreateControls(korean);
     ApplyColours();
+    DragByBody::Install(*this);
 }
 
 void ControlBox::CreateControls(bool korean)
 {
-    for (const auto& place : kControlBoxLayout) {
+    PlaceControls<ControlKind>(kControlBoxLayout, korean, [&](const ControlPlace<ControlKind>& place) {
         QWidget* control = nullptr;
         switch (place.kind) {
         case ControlKind::Label: {
@@ -88,7 +88,7 @@ void ControlBox::CreateControls(bool korean)
         case ControlKind::SkinButton: {
             auto* button = new SkinBitmapButton(this);
             connect(button, &QAbstractButton::clicked, this, [this, id = place.id] { emit commandRequested(id); });
-            buttons_[place.id] = button;
+            buttons_[static_cast<ControlId>(place.id)] = button;
             control = button;
             break;
         }
@@ -98,10 +98,9 @@ void ControlBox::CreateControls(bool korean)
             control = helpButton_;
             break;
         }
-        control->setObjectName(QString::number(place.id));
-        control->setGeometry(UnitsToPixels(korean ? place.korean : place.english));
         control->setFocusPolicy(place.kind == ControlKind::Label ? Qt::NoFocus : Qt::StrongFocus);
-    }
+        return control;
+    });
 }
 
 void ControlBox::ApplyColours()
@@ -134,31 +133,6 @@ void ControlBox::resizeEvent(QResizeEvent*)
     QPainterPath shape;
     shape.addRoundedRect(QRectF(rect()), kCornerDiameter / 2.0, kCornerDiameter / 2.0);
     setMask(QRegion(shape.toFillPolygon().toPolygon()));
-}
-
-void ControlBox::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton) {
-        QWidget::mousePressEvent(event);
-        return;
-    }
-    // The window has no title bar: its background is the handle to move it.
-    if (windowHandle() && windowHandle()->startSystemMove()) {
-        return;
-    }
-    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
-}
-
-void ControlBox::mouseMoveEvent(QMouseEvent* event)
-{
-    if (dragOffset_) {
-        move(event->globalPosition().toPoint() - *dragOffset_);
-    }
-}
-
-void ControlBox::mouseReleaseEvent(QMouseEvent*)
-{
-    dragOffset_.reset();
 }
 
 void ControlBox::closeEvent(QCloseEvent* event)

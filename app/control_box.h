@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QPoint>
 #include <QWidget>
 
 #include <map>
-#include <optional>
 
 #include "app/control_ids.h"
 
@@ -46,9 +44,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -68,7 +63,6 @@ private:
     SkinSlider* intervalSlider_ = nullptr;
     InvisibleButton* helpButton_ = nullptr;
     std::map<ControlId, SkinBitmapButton*> buttons_;
-    std::optional<QPoint> dragOffset_;
 };
 
 }  // namespace qmb

@@ -1,29 +1,18 @@
 #pragma once
 
-#include <QRect>
-#include <QSize>
-
 #include <array>
 
 #include "app/control_ids.h"
+#include "config/control_places.h"
 
 namespace qmb {
 
 enum class ControlKind { Label, Combo, CheckBox, Slider, SkinButton, InvisibleButton };
 
-// One control of the control box, in dialog units of the original layout,
-// in template order (which is also the tab order).
-struct ControlPlace {
-    ControlId id;
-    ControlKind kind;
-    QRect korean;
-    QRect english;
-};
-
 // The English layout moves five controls to make room for longer words.
 // The "Edit" button is narrower there than in the original, which let it
 // cover the help mark.
-inline constexpr std::array<ControlPlace, 15> kControlBoxLayout{{
+inline constexpr std::array<ControlPlace<ControlKind>, 15> kControlBoxLayout{{
     {kResolutionLabel, ControlKind::Label, {151, 24, 28, 8}, {151, 24, 28, 8}},
     {kIntervalLabel, ControlKind::Label, {151, 40, 28, 8}, {151, 40, 28, 8}},
     {kProfileCombo, ControlKind::Combo, {184, 37, 38, 12}, {184, 37, 38, 12}},
@@ -40,12 +29,5 @@ inline constexpr std::array<ControlPlace, 15> kControlBoxLayout{{
     {kButtonModeButton, ControlKind::SkinButton, {7, 6, 21, 12}, {7, 6, 21, 12}},
     {kFunctionModeButton, ControlKind::SkinButton, {34, 6, 23, 12}, {34, 6, 23, 12}},
 }};
-
-// The control box is 247 x 81 dialog units, drawn by a 400 x 111 pixel skin.
-inline constexpr QSize kControlBoxUnits{247, 81};
-inline constexpr QSize kControlBoxPixels{400, 111};
-
-// A rectangle in dialog units as pixels of the skin.
-QRect UnitsToPixels(const QRect& units);
 
 }  // namespace qmb

@@ -1,25 +1,23 @@
 #pragma once
 
 #include "device/device_link.h"
-#include "device/emulated_platform.h"
 #include "protocol/device_state.h"
+#include "protocol/model_table.h"
 #include "protocol/mouse_commands.h"
+#include "protocol/state_keeper.h"
 
 namespace qmb {
 
 // The link to the mouse and what the program knows of it, for one run.
 struct DeviceSession {
-    DeviceSession(HidPlatform& hidPlatform, int model, EmulatedPlatform* demo = nullptr)
-        : platform(hidPlatform), demoMouse(demo)
-    {
-        link.modelNumber = model;
-    }
+    DeviceSession(HidPlatform& hidPlatform, int model) : platform(hidPlatform), modelNumber(model) {}
 
     HidPlatform& platform;
-    EmulatedPlatform* demoMouse;
-    DeviceLink link{platform};
+    const int modelNumber;
+    DeviceLink link{platform, MouseIdentity(modelNumber)};
     DeviceState state;
-    MouseCommands commands{link, state};
+    MouseCommands commands{link};
+    StateKeeper keeper{state};
 };
 
 }  // namespace qmb

@@ -8,8 +8,10 @@
 #include "app/main_dialog.h"
 #include "app/single_instance.h"
 #include "credentials/settings_store.h"
-#include "device/hidraw/hidraw_platform.h"
 #include "device/report_trace.h"
+#include "device/system_platform.h"
+#include "emulator/platform/emulated_platform.h"
+#include "protocol/secret_bytes.h"
 
 namespace qmb {
 
@@ -32,18 +34,11 @@ int MainApp::InitInstance()
     }
 
     const int model = options_.model.value_or(InstalledModelNumber());
-    std::unique_ptr<HidPlatform> platform;
-    EmulatedPlatform* demoMouse = nullptr;
-    if (options_.demo) {
-        auto emulated = std::make_unique<EmulatedPlatform>(model);
-        demoMouse = emulated.get();
-        platform = std::move(emulated);
-    } else {
-        platform = std::make_unique<HidrawPlatform>();
-    }
-    const auto trace = TraceToStandardError(options_.trace);
+    const std::unique_ptr<HidPlatform> platform =
+        options_.demo ? std::make_unique<EmulatedPlatform>(model) : SystemHidPlatform();
+    const auto trace = TraceToStandardError(options_.trace, kMouseSecrets);
 
-    DeviceSession session(*platform, model, demoMouse);
+    DeviceSession session(*platform, model);
     session.link.SetTrace(trace.get());
     MainDialog dialog(session, korean);
     QObject::connect(&instance, &SingleInstance::showRequested, &dialog, &MainDialog::ShowControlBox);

@@ -15,7 +15,7 @@
 #include "credentials/settings_store.h"
 #include "credentials/site_titles.h"
 #include "protocol/model_table.h"
-#include "protocol/status_update.h"
+#include "protocol/reports.h"
 
 namespace qmb {
 
@@ -33,8 +33,8 @@ constexpr int kTrayChecks = 60;
 MainDialog::MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAvailable)
     : session_(session),
       korean_(korean),
-      box_(session.link.modelNumber, korean),
-      panel_(box_, session.state, session.link.modelNumber),
+      box_(session.modelNumber, korean),
+      panel_(box_, session.state, session.modelNumber),
       actions_(box_, panel_, session),
       trayAvailable_(std::move(trayAvailable))
 {
@@ -43,7 +43,7 @@ MainDialog::MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAv
     // By name when installed in the icon theme, so that shells drawing the
     // tray themselves find it; the built-in pictures otherwise.
     trayIcon_.setIcon(QIcon::fromTheme("qmbpro", ProgramIcon()));
-    trayIcon_.setToolTip(QString::fromUtf8(ModelName(session.link.modelNumber)));
+    trayIcon_.setToolTip(QString::fromUtf8(ModelName(session.modelNumber)));
     // Shells that draw the menu themselves (StatusNotifierItem) only report
     // presses, so the same menu is also the icon's context menu.
     trayIcon_.setContextMenu(&trayMenu_.menu());
@@ -57,7 +57,7 @@ MainDialog::MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAv
     box_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&box_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { ShowBoxMenu(at); });
 
-    session_.commands.SetStateListener(&panel_);
+    session_.keeper.SetListener(&panel_);
 }
 
 bool MainDialog::DesktopHasTray()
@@ -67,10 +67,7 @@ bool MainDialog::DesktopHasTray()
 
 MainDialog::~MainDialog()
 {
-    session_.commands.SetStateListener(nullptr);
-    if (session_.demoMouse) {
-        session_.demoMouse->SetPlugListener(nullptr);
-    }
+    session_.keeper.SetListener(nullptr);
     // The watcher goes first: nothing may reach the window while it is
     // being taken down.
     watcher_.reset();
@@ -78,7 +75,7 @@ MainDialog::~MainDialog()
 
 void MainDialog::OnInitDialog()
 {
-    const bool elevenSteps = session_.link.modelNumber == 1;
+    const bool elevenSteps = session_.modelNumber == 1;
     box_.setWindowIcon(ProgramIcon());
     box_.setWindowTitle("QMBPro");
     box_.resolutionSlider()->setRange(1, elevenSteps ? 11 : 3);
@@ -101,11 +98,11 @@ void MainDialog::OnInitDialog()
     session_.state = DeviceState{};
     OnDeviceDetected();
 
-    watcher_ = std::make_unique<DeviceWatcher>(session_.link, *this, [this](std::function<void()> task) {
+    watcher_ = std::make_unique<DeviceWatcher>(session_.link, kStatusReportId, *this, [this](std::function<void()> task) {
         QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
     });
     watcher_->StartWatcher();
-    StartUsbNotices();
+    StartDeviceNotices();
 
     if (trayAvailable_()) {
         trayIcon_.show();
@@ -114,23 +111,15 @@ void MainDialog::OnInitDialog()
     }
 }
 
-void MainDialog::StartUsbNotices()
+void MainDialog::StartDeviceNotices()
 {
-    if (session_.demoMouse) {
-        session_.demoMouse->SetPlugListener([this](bool pluggedIn) {
-            QMetaObject::invokeMethod(
-                this, [this, pluggedIn] { OnUsbNotice(pluggedIn ? UsbNotice::Arrival : UsbNotice::Removal); },
-                Qt::QueuedConnection);
-        });
+    notices_ = session_.platform.CreateNotices();
+    if (!notices_) {
         return;
     }
-    usbNotifier_ = UsbNotifier::Create();
-    if (!usbNotifier_) {
-        return;
-    }
-    usbReadable_ = std::make_unique<QSocketNotifier>(usbNotifier_->fd(), QSocketNotifier::Read);
-    connect(usbReadable_.get(), &QSocketNotifier::activated, this,
-            [this] { usbNotifier_->ReadNotices([this](UsbNotice notice) { OnUsbNotice(notice); }); });
+    noticesReadable_ = std::make_unique<QSocketNotifier>(notices_->fd(), QSocketNotifier::Read);
+    connect(noticesReadable_.get(), &QSocketNotifier::activated, this,
+            [this] { notices_->ReadNotices([this](DeviceNotice notice) { OnDeviceNotice(notice); }); });
 }
 
 void MainDialog::WaitForTray()
@@ -152,13 +141,13 @@ void MainDialog::WaitForTray()
 
 void MainDialog::OnDeviceDetected()
 {
-    session_.commands.QueryStatus();
+    session_.keeper.Take(session_.commands.QueryStatus());
     panel_.ShowDetected();
 }
 
 void MainDialog::OnDeviceReset(std::span<const uint8_t> report)
 {
-    TakeStatusReport(session_.state, report);
+    TakeStatusFields(session_.state, StatusFields::Decode(report));
     panel_.LoadSiteTitles();
 }
 
@@ -172,12 +161,12 @@ void MainDialog::OnDeviceStateChanged()
     panel_.OnDeviceStateChanged();
 }
 
-void MainDialog::OnUsbNotice(UsbNotice notice)
+void MainDialog::OnDeviceNotice(DeviceNotice notice)
 {
     if (!watcher_) {
         return;
     }
-    if (notice == UsbNotice::Arrival) {
+    if (notice == DeviceNotice::Arrival) {
         OnDeviceDetected();
         watcher_->StartWatcher();
         watcher_->WakeUp();
@@ -187,7 +176,7 @@ void MainDialog::OnUsbNotice(UsbNotice notice)
     // would leave the panel deaf to a mouse that is still there, so watch on
     // when it still answers.
     watcher_->StopWatcher();
-    if (session_.commands.QueryStatus()) {
+    if (session_.keeper.Take(session_.commands.QueryStatus()).ok()) {
         watcher_->StartWatcher();
     }
 }

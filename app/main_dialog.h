@@ -13,15 +13,16 @@
 #include "app/panel_actions.h"
 #include "app/panel_refresh.h"
 #include "app/tray_menu.h"
+#include "device/device_notices.h"
 #include "device/device_watcher.h"
-#include "device/usb_notifier.h"
+#include "protocol/mouse_watch_listener.h"
 
 namespace qmb {
 
 // The program's main window and everything it drives: the control box, the
 // tray icon and its menu, the device watcher and the USB notices. All of it
 // runs on the UI thread; the watcher's news arrive here as queued tasks.
-class MainDialog : public QObject, public DeviceWatcherListener {
+class MainDialog : public QObject, public MouseWatchListener {
     Q_OBJECT
 public:
     using TrayAvailable = std::function<bool()>;
@@ -44,7 +45,7 @@ public:
 
     void OnDeviceDetected() override;
     void OnDeviceReset(std::span<const uint8_t> report) override;
-    void OnUsbNotice(UsbNotice notice);
+    void OnDeviceNotice(DeviceNotice notice);
 
     // The tray icon was pressed: show or hide by "Show", then the menu.
     void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);
@@ -64,7 +65,7 @@ private:
     void ToggleControlBox();
     void ReadProfile();
     void Exit();
-    void StartUsbNotices();
+    void StartDeviceNotices();
     void WaitForTray();
     void ShowAbout();
     void ShowBoxMenu(const QPoint& at);
@@ -82,8 +83,8 @@ private:
     int showFlag_ = 0;
     int topmostFlag_ = 0;
     std::unique_ptr<DeviceWatcher> watcher_;
-    std::unique_ptr<UsbNotifier> usbNotifier_;
-    std::unique_ptr<QSocketNotifier> usbReadable_;
+    std::unique_ptr<DeviceNotices> notices_;
+    std::unique_ptr<QSocketNotifier> noticesReadable_;
 };
 
 }  // namespace qmb

@@ -21,26 +21,31 @@ PanelActions::PanelActions(ControlBox& box, PanelRefresh& panel, DeviceSession& 
     connect(box_.siteModeCheck(), &QCheckBox::clicked, this, &PanelActions::OnSiteModeClicked);
 }
 
+void PanelActions::WriteStatus(const StatusFields& status)
+{
+    session_.keeper.Take(session_.commands.WriteStatus(status));
+}
+
 void PanelActions::ApplyModeButton(Mode mode)
 {
     panel_.ShowModeButtons(mode);
     if (mode == Mode::Button) {
         box_.autoClickCheck()->setEnabled(false);
         box_.button(kSequenceButton)->setEnabled(false);
-        session_.commands.ApplyModeButton();
+        session_.keeper.Take(session_.commands.ApplyModeButton(StatusOf(session_.state)));
         box_.siteModeCheck()->setEnabled(false);
         return;
     }
     box_.autoClickCheck()->setEnabled(true);
     box_.button(kSequenceButton)->setEnabled(!box_.autoClickCheck()->isChecked());
     box_.siteModeCheck()->setEnabled(true);
-    session_.commands.WriteStatus();
+    WriteStatus(StatusOf(session_.state));
 }
 
 void PanelActions::OnProfileChosen(int entry)
 {
     DeviceState& state = session_.state;
-    const auto& presets = FactsForModel(session_.link.modelNumber).presets;
+    const auto& presets = FactsForModel(session_.modelNumber).presets;
     if (entry >= 0 && static_cast<size_t>(entry) < presets.size()) {
         const ProfilePreset preset = presets[static_cast<size_t>(entry)];
         state.resolution = preset.resolution;
@@ -49,15 +54,16 @@ void PanelActions::OnProfileChosen(int entry)
     }
     box_.resolutionSlider()->setValue(state.resolution);
     box_.intervalSlider()->setValue(state.reportInterval);
-    session_.commands.WriteStatus();
+    WriteStatus(StatusOf(state));
 }
 
 void PanelActions::OnSliderScrolled()
 {
-    // Both positions, whichever slider moved.
+    // Both positions, whichever slider moved. The state keeps them even
+    // when the mouse does not take them: the panel shows the user's choice.
     session_.state.resolution = static_cast<uint8_t>(box_.resolutionSlider()->sliderPosition());
     session_.state.reportInterval = static_cast<uint8_t>(box_.intervalSlider()->sliderPosition());
-    session_.commands.WriteStatus();
+    WriteStatus(StatusOf(session_.state));
     panel_.UpdateSliderPanel();
 }
 
@@ -66,7 +72,7 @@ void PanelActions::OnAutoClickClicked(bool checked)
     session_.state.autoClickOn = checked ? 1 : 0;
     // The sequence cannot change while the mouse clicks by itself.
     box_.button(kSequenceButton)->setEnabled(!checked);
-    session_.commands.WriteStatus();
+    WriteStatus(StatusOf(session_.state));
 }
 
 void PanelActions::OnSiteModeClicked(bool checked)
@@ -78,7 +84,7 @@ void PanelActions::OnSiteModeClicked(bool checked)
         return;
     }
     session_.state.siteModeOn = 0;
-    session_.commands.WriteStatus();
+    WriteStatus(StatusOf(session_.state));
     panel_.RefreshPanel();
 }
 

@@ -26,6 +26,8 @@ public:
     void OnSiteModeClicked(bool checked);
 
 private:
+    void WriteStatus(const StatusFields& status);
+
     ControlBox& box_;
     PanelRefresh& panel_;
     DeviceSession& session_;

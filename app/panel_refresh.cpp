@@ -41,8 +41,7 @@ void PanelRefresh::OnDeviceStateChanged()
             box_.autoClickCheck()->setChecked(false);
         }
     }
-    shownState_ = {state_.mode,       state_.resolution, state_.reportInterval,
-                   state_.autoClickOn, state_.siteModeOn, state_.autoClickTarget};
+    shownState_ = StatusOf(state_);
 }
 
 void PanelRefresh::ShowSiteMode()

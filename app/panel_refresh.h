@@ -1,8 +1,8 @@
 #pragma once
 
 #include "protocol/device_state.h"
-#include "protocol/mouse_commands.h"
 #include "protocol/reports.h"
+#include "protocol/state_keeper.h"
 
 namespace qmb {
 
@@ -40,7 +40,7 @@ private:
     DeviceState& state_;
     int modelNumber_;
     // The StatusReport fields as the panel last showed them.
-    StatusReport shownState_;
+    StatusFields shownState_;
 };
 
 }  // namespace qmb

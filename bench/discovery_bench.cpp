@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "device/device_link.h"
+#include "protocol/model_table.h"
 #include "device/hidraw/hidraw_platform.h"
 #include "tests/device/hidraw/fake_hidraw_tree.h"
 #include "tests/device/hidraw/sample_descriptors.h"
@@ -31,15 +32,14 @@ void DiscoveryPass(benchmark::State& run)
     qmb::test::FakeHidrawTree tree;
     AddNodes(tree);
     qmb::HidrawPlatform platform(tree.sysfsRoot(), tree.deviceDirectory());
-    qmb::DeviceLink link(platform);
-    link.currentReportId = 4;
-    link.modelNumber = 0;
+    qmb::DeviceLink link(platform, qmb::MouseIdentity(0));
+    auto session = link.CommandSession();
     for (auto _ : run) {
-        if (link.OpenDevice() != 1) {
+        if (session.OpenDevice(4) != 1) {
             run.SkipWithError("the mouse was not found");
             break;
         }
-        link.CloseDevice();
+        session.CloseDevice();
     }
 }
 BENCHMARK(DiscoveryPass)->Unit(benchmark::kMicrosecond);

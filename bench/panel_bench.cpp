@@ -16,6 +16,7 @@
 #include "app/device_session.h"
 #include "app/main_dialog.h"
 #include "controls/skin_slider.h"
+#include "emulator/platform/emulated_platform.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
 
     qmb::EmulatedPlatform mouse(1);
-    qmb::DeviceSession session(mouse, 1, &mouse);
+    qmb::DeviceSession session(mouse, 1);
     qmb::MainDialog dialog(session, false, [] { return true; });
     dialog.OnInitDialog();
     dialog.ShowControlBox();

@@ -1,8 +1,10 @@
 #include <benchmark/benchmark.h>
 
 #include "device/device_link.h"
-#include "device/emulated_platform.h"
+#include "emulator/platform/emulated_platform.h"
+#include "protocol/model_table.h"
 #include "protocol/mouse_commands.h"
+#include "protocol/state_keeper.h"
 
 namespace {
 
@@ -11,11 +13,12 @@ namespace {
 void StatusExchange(benchmark::State& run)
 {
     qmb::EmulatedPlatform platform;
-    qmb::DeviceLink link(platform);
+    qmb::DeviceLink link(platform, qmb::MouseIdentity(0));
     qmb::DeviceState state;
-    qmb::MouseCommands commands(link, state);
+    qmb::StateKeeper keeper(state);
+    qmb::MouseCommands commands(link);
     for (auto _ : run) {
-        benchmark::DoNotOptimize(commands.QueryStatus());
+        benchmark::DoNotOptimize(keeper.Take(commands.QueryStatus()).ok());
     }
 }
 BENCHMARK(StatusExchange)->Unit(benchmark::kMicrosecond);

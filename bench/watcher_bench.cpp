@@ -24,7 +24,9 @@
 #include <vector>
 
 #include "device/device_watcher.h"
-#include "device/emulated_platform.h"
+#include "emulator/platform/emulated_platform.h"
+#include "protocol/model_table.h"
+#include "protocol/reports.h"
 
 extern char** environ;
 
@@ -70,18 +72,16 @@ struct DetectionClock : qmb::DeviceWatcherListener {
         seen = true;
         detected.notify_all();
     }
-    void OnStatusPolled(const qmb::PolledStatus&) override {}
-    void OnDeviceReset(std::span<const uint8_t>) override {}
-    void OnDeviceStateChanged() override {}
+    void OnReportPolled(std::span<const uint8_t>) override {}
 };
 
 // Milliseconds from plug-in to detection, over several arrivals.
 std::vector<double> ArrivalDelays(bool withNotice, int arrivals)
 {
     qmb::EmulatedPlatform platform;
-    qmb::DeviceLink link(platform);
+    qmb::DeviceLink link(platform, qmb::MouseIdentity(0));
     DetectionClock clock;
-    qmb::DeviceWatcher watcher(link, clock, [](std::function<void()> task) { task(); });
+    qmb::DeviceWatcher watcher(link, qmb::kStatusReportId, clock, [](std::function<void()> task) { task(); });
     watcher.StartWatcher();
     std::vector<double> delays;
     for (int i = 0; i < arrivals; ++i) {

@@ -1,7 +1,7 @@
 #include "cli/ctl_session.h"
 
 #include <algorithm>
-#include <array>
+#include <iomanip>
 #include <map>
 
 #include "cli/argument_values.h"
@@ -9,6 +9,7 @@
 #include "cli/watch_command.h"
 #include "device/report_trace.h"
 #include "protocol/model_table.h"
+#include "protocol/secret_bytes.h"
 
 namespace qmb {
 
@@ -45,15 +46,16 @@ std::optional<std::map<std::string, std::string>> OptionPairs(const std::vector<
 }  // namespace
 
 CtlSession::CtlSession(HidPlatform& platform, int modelNumber, std::ostream& out, std::ostream& err,
-                       InaccessibleNodes inaccessibleNodes, EmulatedPlatform* demoMouse)
-    : link_(platform),
-      commands_(link_, state_),
+                       WatchSignals watchSignals)
+    : platform_(platform),
+      modelNumber_(modelNumber),
+      link_(platform, MouseIdentity(modelNumber)),
+      commands_(link_),
+      keeper_(state_),
       out_(out),
       err_(err),
-      inaccessibleNodes_(std::move(inaccessibleNodes)),
-      demoMouse_(demoMouse)
+      watchSignals_(std::move(watchSignals))
 {
-    link_.modelNumber = modelNumber;
 }
 
 void CtlSession::SetTrace(ReportTrace* trace)
@@ -89,10 +91,10 @@ int CtlSession::Usage(const std::string& problem)
 
 int CtlSession::NoMouse()
 {
-    err_ << "qmbctl: no mouse found (vendor 0095, product " << std::hex << link_.WantedProductId() << std::dec
-         << ")\n";
-    const auto nodes = inaccessibleNodes_ ? inaccessibleNodes_() : std::vector<std::string>{};
-    for (const auto& node : nodes) {
+    const DeviceIdentity& mouse = link_.identity();
+    err_ << "qmbctl: no mouse found (vendor " << std::hex << std::setfill('0') << std::setw(4) << mouse.vendorId
+         << ", product " << std::setw(4) << mouse.productId << std::dec << std::setfill(' ') << ")\n";
+    for (const auto& node : platform_.InaccessibleNodes(mouse)) {
         err_ << "qmbctl: " << node
              << " is the mouse but you may not open it: install res/udev/70-qmbpro.rules into "
                 "/etc/udev/rules.d (see README.md), then plug the mouse in again\n";
@@ -106,14 +108,14 @@ int CtlSession::Status(const std::vector<std::string>& args)
     if (args.size() > 2 || (args.size() == 2 && !json)) {
         return Usage("status takes only --json");
     }
-    if (!commands_.QueryStatus()) {
+    if (!keeper_.Take(commands_.QueryStatus()).ok()) {
         return NoMouse();
     }
     if (state_.mode == 0) {
         err_ << "qmbctl: the mouse did not answer\n";
         return kExitNoMouse;
     }
-    out_ << (json ? StatusJson(state_, link_.modelNumber) : StatusText(state_, link_.modelNumber));
+    out_ << (json ? StatusJson(state_, modelNumber_) : StatusText(state_, modelNumber_));
     return kExitOk;
 }
 
@@ -128,7 +130,7 @@ int CtlSession::Set(const std::vector<std::string>& args)
         return Usage("set: nothing to set");
     }
     // Everything is checked before anything is sent.
-    const auto& facts = FactsForModel(link_.modelNumber);
+    const auto& facts = FactsForModel(modelNumber_);
     std::optional<uint8_t> mode, resolution, interval, target;
     std::optional<int32_t> autoClick;
     for (const auto& [name, value] : *options) {
@@ -151,7 +153,7 @@ int CtlSession::Set(const std::vector<std::string>& args)
             return Usage("set: bad value '" + value + "' for " + name);
         }
     }
-    if (!commands_.QueryStatus()) {
+    if (!keeper_.Take(commands_.QueryStatus()).ok()) {
         return NoMouse();
     }
     if (state_.mode == 0) {
@@ -163,10 +165,10 @@ int CtlSession::Set(const std::vector<std::string>& args)
     state_.reportInterval = interval.value_or(state_.reportInterval);
     state_.autoClickOn = autoClick.value_or(state_.autoClickOn);
     state_.autoClickTarget = target.value_or(state_.autoClickTarget);
-    if (!commands_.WriteStatus()) {
+    if (!keeper_.Take(commands_.WriteStatus(StatusOf(state_))).ok()) {
         return NoMouse();
     }
-    out_ << StatusText(state_, link_.modelNumber);
+    out_ << StatusText(state_, modelNumber_);
     return kExitOk;
 }
 
@@ -188,21 +190,19 @@ int CtlSession::Raw(const std::vector<std::string>& args)
     }
     std::vector<uint8_t> report = *bytes;
     report.resize(length, 0);
-    std::array<uint8_t, kReportLength8> reply{};
-    const auto replyBytes = std::span<uint8_t>(reply).first(length);
-    switch (commands_.SendRaw(report, replyBytes)) {
-    case MouseCommands::RawResult::NoDevice:
+    const auto reply = keeper_.Take(commands_.SendRaw(report));
+    if (reply.outcome == Outcome::NoDevice) {
         return NoMouse();
-    case MouseCommands::RawResult::SendFailed:
+    }
+    if (!reply.ok()) {
         err_ << "qmbctl: the mouse did not take the report\n";
         return kExitNoMouse;
-    case MouseCommands::RawResult::NoReply:
+    }
+    if (!reply.answered) {
         err_ << "qmbctl: no reply within 200 ms\n";
         return kExitNoMouse;
-    case MouseCommands::RawResult::Replied:
-        break;
     }
-    out_ << FormatReport(replyBytes, SecretStartOfReply(report, replyBytes)) << "\n";
+    out_ << FormatReport(reply.value, SecretStartOfReply(report, reply.value)) << "\n";
     return kExitOk;
 }
 
@@ -215,7 +215,7 @@ int CtlSession::Watch(const std::vector<std::string>& args)
     if (args.size() > 1) {
         return Usage("watch takes no options");
     }
-    return RunWatch(link_, commands_, state_, demoMouse_, out_, err_);
+    return RunWatch({platform_, link_, commands_, keeper_, state_, modelNumber_}, watchSignals_, out_, err_);
 }
 
 }  // namespace qmb

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "device/device_link.h"
-#include "device/emulated_platform.h"
 #include "protocol/device_state.h"
 #include "protocol/mouse_commands.h"
+#include "protocol/state_keeper.h"
+#include "cli/watch_command.h"
 
 namespace qmb {
 
@@ -23,13 +23,8 @@ extern const char* const kCtlUsage;
 // mouse.
 class CtlSession {
 public:
-    // Names device nodes that are the mouse but cannot be opened, for the
-    // hint when no mouse is found.
-    using InaccessibleNodes = std::function<std::vector<std::string>()>;
-
-    // `demoMouse` is the platform itself when it is the demo mouse.
     CtlSession(HidPlatform& platform, int modelNumber, std::ostream& out, std::ostream& err,
-               InaccessibleNodes inaccessibleNodes = {}, EmulatedPlatform* demoMouse = nullptr);
+               WatchSignals watchSignals = {});
 
     void SetTrace(ReportTrace* trace);
     int Run(const std::vector<std::string>& args);
@@ -42,13 +37,15 @@ private:
     int NoMouse();
     int Usage(const std::string& problem);
 
+    HidPlatform& platform_;
+    const int modelNumber_;
     DeviceLink link_;
     DeviceState state_;
     MouseCommands commands_;
+    StateKeeper keeper_;
     std::ostream& out_;
     std::ostream& err_;
-    InaccessibleNodes inaccessibleNodes_;
-    EmulatedPlatform* demoMouse_;
+    WatchSignals watchSignals_;
 };
 
 }  // namespace qmb

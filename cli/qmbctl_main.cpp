@@ -7,10 +7,10 @@
 #include "cli/argument_values.h"
 #include "cli/ctl_session.h"
 #include "credentials/settings_store.h"
-#include "device/emulated_platform.h"
-#include "device/hidraw/hidraw_platform.h"
 #include "device/report_trace.h"
-#include "protocol/model_table.h"
+#include "device/system_platform.h"
+#include "emulator/platform/emulated_platform.h"
+#include "protocol/secret_bytes.h"
 
 namespace {
 
@@ -87,22 +87,20 @@ int main(int argc, char** argv)
     const int model = options->model.value_or(qmb::InstalledModelNumber());
 
     std::unique_ptr<qmb::HidPlatform> platform;
-    qmb::CtlSession::InaccessibleNodes inaccessible;
-    qmb::EmulatedPlatform* demoMouse = nullptr;
+    qmb::WatchSignals watchSignals;
     if (options->demo) {
-        auto emulated = std::make_unique<qmb::EmulatedPlatform>(model);
-        demoMouse = emulated.get();
-        platform = std::move(emulated);
+        // The demo mouse's buttons, for trying `watch` out: SIGUSR1 presses
+        // its reset, SIGUSR2 unplugs it or plugs it back in.
+        auto demo = std::make_unique<qmb::EmulatedPlatform>(model);
+        watchSignals.user1 = [mouse = demo.get()] { mouse->PressReset(); };
+        watchSignals.user2 = [mouse = demo.get()] { mouse->pluggedIn() ? mouse->Unplug() : mouse->PlugIn(); };
+        platform = std::move(demo);
     } else {
-        auto hidraw = std::make_unique<qmb::HidrawPlatform>();
-        inaccessible = [raw = hidraw.get(), model] {
-            return raw->InaccessibleNodes(qmb::kMouseVendorId, qmb::FactsForModel(model).productId);
-        };
-        platform = std::move(hidraw);
+        platform = qmb::SystemHidPlatform();
     }
 
-    const auto trace = qmb::TraceToStandardError(options->trace);
-    qmb::CtlSession session(*platform, model, std::cout, std::cerr, inaccessible, demoMouse);
+    const auto trace = qmb::TraceToStandardError(options->trace, qmb::kMouseSecrets);
+    qmb::CtlSession session(*platform, model, std::cout, std::cerr, std::move(watchSignals));
     session.SetTrace(trace.get());
 
     if (options->command.size() == 1 && options->command.front() == "-") {

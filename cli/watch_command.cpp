@@ -11,7 +11,7 @@
 #include "cli/task_queue.h"
 #include "cli/watch_listener.h"
 #include "device/device_watcher.h"
-#include "device/usb_notifier.h"
+#include "protocol/reports.h"
 
 namespace qmb {
 
@@ -55,18 +55,18 @@ private:
 
 }  // namespace
 
-int RunWatch(DeviceLink& link, MouseCommands& commands, DeviceState& state, EmulatedPlatform* demoMouse,
-             std::ostream& out, std::ostream& err)
+int RunWatch(const WatchedMouse& mouse, const WatchSignals& actions, std::ostream& out, std::ostream& err)
 {
     SignalDescriptor signals;
     TaskQueue tasks;
-    WatchListener listener(commands, state, link.modelNumber, out);
-    DeviceWatcher watcher(link, listener, [&tasks](std::function<void()> task) { tasks.Post(std::move(task)); });
+    WatchListener listener(mouse.commands, mouse.keeper, mouse.state, mouse.modelNumber, out);
+    DeviceWatcher watcher(mouse.link, kStatusReportId, listener,
+                          [&tasks](std::function<void()> task) { tasks.Post(std::move(task)); });
 
-    // Any USB arrival: ask the mouse and watch again. Any removal: the mouse
-    // may be the one gone; watch on only if it still answers.
-    const auto onNotice = [&](UsbNotice notice) {
-        if (notice == UsbNotice::Arrival) {
+    // Any arrival: ask the mouse and watch again. Any removal: the mouse may
+    // be the one gone; watch on only if it still answers.
+    const auto onNotice = [&](DeviceNotice notice) {
+        if (notice == DeviceNotice::Arrival) {
             listener.OnDeviceDetected();
             watcher.StartWatcher();
             watcher.WakeUp();
@@ -77,15 +77,9 @@ int RunWatch(DeviceLink& link, MouseCommands& commands, DeviceState& state, Emul
             }
         }
     };
-
-    std::unique_ptr<UsbNotifier> notifier;
-    if (demoMouse) {
-        demoMouse->SetPlugListener([&](bool pluggedIn) { onNotice(pluggedIn ? UsbNotice::Arrival : UsbNotice::Removal); });
-    } else {
-        notifier = UsbNotifier::Create();
-        if (!notifier) {
-            err << "qmbctl: no USB notices from udev; following the mouse by polling alone\n";
-        }
+    const auto notices = mouse.platform.CreateNotices();
+    if (!notices) {
+        err << "qmbctl: no device notices; following the mouse by polling alone\n";
     }
 
     listener.OnDeviceDetected();
@@ -95,8 +89,8 @@ int RunWatch(DeviceLink& link, MouseCommands& commands, DeviceState& state, Emul
     watcher.StartWatcher();
 
     std::array<pollfd, 3> fds{{{signals.fd(), POLLIN, 0}, {tasks.fd(), POLLIN, 0}, {-1, POLLIN, 0}}};
-    if (notifier) {
-        fds[2].fd = notifier->fd();
+    if (notices) {
+        fds[2].fd = notices->fd();
     }
     for (bool running = true; running;) {
         if (poll(fds.data(), fds.size(), -1) < 0) {
@@ -109,13 +103,13 @@ int RunWatch(DeviceLink& link, MouseCommands& commands, DeviceState& state, Emul
                 running = false;
                 break;
             case SIGUSR1:
-                if (demoMouse) {
-                    demoMouse->PressReset();
+                if (actions.user1) {
+                    actions.user1();
                 }
                 break;
             case SIGUSR2:
-                if (demoMouse) {
-                    demoMouse->pluggedIn() ? demoMouse->Unplug() : demoMouse->PlugIn();
+                if (actions.user2) {
+                    actions.user2();
                 }
                 break;
             default:
@@ -125,14 +119,11 @@ int RunWatch(DeviceLink& link, MouseCommands& commands, DeviceState& state, Emul
         if (fds[1].revents & POLLIN) {
             tasks.RunPending();
         }
-        if (notifier && (fds[2].revents & POLLIN)) {
-            notifier->ReadNotices(onNotice);
+        if (notices && (fds[2].revents & POLLIN)) {
+            notices->ReadNotices(onNotice);
         }
     }
     watcher.StopWatcher();
-    if (demoMouse) {
-        demoMouse->SetPlugListener(nullptr);
-    }
     return 0;
 }
 

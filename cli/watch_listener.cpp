@@ -1,12 +1,13 @@
 #include "cli/watch_listener.h"
 
 #include "cli/status_text.h"
-#include "protocol/status_update.h"
+#include "protocol/reports.h"
 
 namespace qmb {
 
-WatchListener::WatchListener(MouseCommands& commands, DeviceState& state, int modelNumber, std::ostream& out)
-    : commands_(commands), state_(state), modelNumber_(modelNumber), out_(out)
+WatchListener::WatchListener(MouseCommands& commands, StateKeeper& keeper, DeviceState& state, int modelNumber,
+                             std::ostream& out)
+    : commands_(commands), keeper_(keeper), state_(state), modelNumber_(modelNumber), out_(out)
 {
 }
 
@@ -17,7 +18,7 @@ void WatchListener::Say(const std::string& line)
 
 void WatchListener::OnDeviceDetected()
 {
-    if (!commands_.QueryStatus() || state_.mode == 0) {
+    if (!keeper_.Take(commands_.QueryStatus()).ok() || state_.mode == 0) {
         return;
     }
     lastStatus_ = StatusLine(state_, modelNumber_);
@@ -34,7 +35,7 @@ void WatchListener::OnStatusPolled(const PolledStatus& status)
 
 void WatchListener::OnDeviceReset(std::span<const uint8_t> report)
 {
-    TakeStatusReport(state_, report);
+    TakeStatusFields(state_, StatusFields::Decode(report));
     resetSeen_ = true;
 }
 
@@ -56,7 +57,7 @@ void WatchListener::OnDeviceLost()
 
 bool WatchListener::Probe()
 {
-    if (!commands_.QueryStatus()) {
+    if (!keeper_.Take(commands_.QueryStatus()).ok()) {
         OnDeviceLost();
         return false;
     }

@@ -3,17 +3,18 @@
 #include <ostream>
 #include <string>
 
-#include "device/device_watcher.h"
 #include "protocol/device_state.h"
 #include "protocol/mouse_commands.h"
+#include "protocol/mouse_watch_listener.h"
+#include "protocol/state_keeper.h"
 
 namespace qmb {
 
 // `qmbctl watch`'s side of the watcher: one line for each thing that
 // happens to the mouse.
-class WatchListener : public DeviceWatcherListener {
+class WatchListener : public MouseWatchListener {
 public:
-    WatchListener(MouseCommands& commands, DeviceState& state, int modelNumber, std::ostream& out);
+    WatchListener(MouseCommands& commands, StateKeeper& keeper, DeviceState& state, int modelNumber, std::ostream& out);
 
     void OnDeviceDetected() override;
     void OnStatusPolled(const PolledStatus& status) override;
@@ -29,6 +30,7 @@ private:
     void Say(const std::string& line);
 
     MouseCommands& commands_;
+    StateKeeper& keeper_;
     DeviceState& state_;
     int modelNumber_;
     std::ostream& out_;

@@ -1,5 +1,6 @@
 #include "device/device_link.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -7,13 +8,12 @@ namespace qmb {
 
 namespace {
 
-constexpr uint16_t kProductIdElevenSteps = 0xC049;
-constexpr uint16_t kProductIdThreeSteps = 0xC048;
-constexpr size_t kLongestReport = 9;
+// Longer than any input report of a HID full-speed interrupt endpoint.
+constexpr size_t kLongestInputReport = 64;
 
 }  // namespace
 
-DeviceLink::DeviceLink(HidPlatform& platform) : platform_(platform) {}
+DeviceLink::DeviceLink(HidPlatform& platform, DeviceIdentity identity) : platform_(platform), identity_(identity) {}
 
 DeviceLink::~DeviceLink()
 {
@@ -23,20 +23,16 @@ DeviceLink::~DeviceLink()
     }
 }
 
-uint16_t DeviceLink::WantedProductId() const
+int DeviceLink::OpenDevice(uint8_t reportId)
 {
-    return modelNumber == 1 ? kProductIdElevenSteps : kProductIdThreeSteps;
-}
-
-int DeviceLink::OpenDevice()
-{
-    if (deviceHandle != kNoHandle) {
+    if (deviceHandle_ != kNoHandle) {
         CloseDevice();
     }
     if (!bound_ && !BindPlatform()) {
         return 0;
     }
-    if (Discover()) {
+    if (Discover(reportId)) {
+        openReportId_ = reportId;
         return 1;
     }
     CloseDevice();
@@ -45,9 +41,9 @@ int DeviceLink::OpenDevice()
 
 int DeviceLink::CloseDevice()
 {
-    if (deviceHandle != kNoHandle) {
-        platform_.Close(deviceHandle);
-        deviceHandle = kNoHandle;
+    if (deviceHandle_ != kNoHandle) {
+        platform_.Close(deviceHandle_);
+        deviceHandle_ = kNoHandle;
     }
     return 1;
 }
@@ -77,7 +73,7 @@ bool DeviceLink::BindPlatform()
     return false;
 }
 
-bool DeviceLink::Discover()
+bool DeviceLink::Discover(uint8_t reportId)
 {
     if (!platform_.BeginEnumeration()) {
         platform_.Unbind();
@@ -92,11 +88,11 @@ bool DeviceLink::Discover()
         if (const auto listed = platform_.ListedAttributes(index); listed && !IsTheMouse(*listed)) {
             continue;
         }
-        deviceHandle = platform_.Open(*detail);
-        if (deviceHandle == kNoHandle) {
+        deviceHandle_ = platform_.Open(*detail);
+        if (deviceHandle_ == kNoHandle) {
             continue;
         }
-        if (Matches(deviceHandle)) {
+        if (Matches(deviceHandle_, reportId)) {
             platform_.EndEnumeration();
             return true;
         }
@@ -108,10 +104,10 @@ bool DeviceLink::Discover()
 
 bool DeviceLink::IsTheMouse(const HidAttributes& attributes) const
 {
-    return attributes.vendorId == kMouseVendorId && attributes.productId == WantedProductId();
+    return attributes.vendorId == identity_.vendorId && attributes.productId == identity_.productId;
 }
 
-bool DeviceLink::Matches(HidHandle handle)
+bool DeviceLink::Matches(HidHandle handle, uint8_t reportId)
 {
     const auto attributes = platform_.Attributes(handle);
     if (!attributes || !IsTheMouse(*attributes)) {
@@ -121,78 +117,70 @@ bool DeviceLink::Matches(HidHandle handle)
     if (!caps) {
         return false;
     }
-    capabilities = *caps;
-    return capabilities.numberInputButtonCaps > 0 &&
-           capabilities.firstInputButtonReportId == currentReportId;
+    capabilities_ = *caps;
+    return capabilities_.numberInputButtonCaps > 0 && capabilities_.firstInputButtonReportId == reportId;
 }
 
-int DeviceLink::SendReport(HidHandle handle, std::span<const uint8_t> report)
+DeviceLink::Session::Sent DeviceLink::SendReport(std::span<const uint8_t> report)
 {
-    if (report.empty() || (report[0] != 4 && report[0] != 8) || handle == kNoHandle) {
-        return 0;
+    Session::Sent result;
+    if (report.empty() || deviceHandle_ == kNoHandle || report[0] != openReportId_) {
+        return result;
     }
-    TakePendingInput(handle);
-    if (!platform_.SetOutputReport(handle, report)) {
-        return 0;
+    result.earlier = TakePendingInput();
+    if (!platform_.SetOutputReport(deviceHandle_, report)) {
+        return result;
     }
     if (trace_) {
         trace_->Output(report);
     }
-    return 1;
+    result.sent = 1;
+    return result;
 }
 
-void DeviceLink::TakePendingInput(HidHandle handle)
+std::vector<DeviceLink::InputReport> DeviceLink::TakePendingInput()
 {
-    // Whatever the mouse sent before the request cannot be its reply; left
-    // waiting, it would be read as one. A StatusReport among it still tells
-    // the state.
-    std::array<uint8_t, kLongestReport> pending{};
-    const auto length = std::min<size_t>(capabilities.inputReportByteLength, pending.size());
+    std::vector<InputReport> pending;
+    std::array<uint8_t, kLongestInputReport> buffer{};
+    const auto length = std::min<size_t>(capabilities_.inputReportByteLength, buffer.size());
     for (;;) {
-        pending.fill(0);
-        const auto result = platform_.Read(handle, std::span(pending).first(length), std::chrono::milliseconds(0), false);
+        buffer.fill(0);
+        const auto result =
+            platform_.Read(deviceHandle_, std::span(buffer).first(length), std::chrono::milliseconds(0), false);
         if (result.status != ReadStatus::Ok) {
-            return;
+            return pending;
         }
+        const auto report = std::span(buffer).first(result.length);
         if (trace_) {
-            trace_->Input(std::span(pending).first(result.length));
+            trace_->Input(report);
         }
-        if (pending[1] == 0xCA && statusHandler_) {
-            statusHandler_(pending);
-        }
+        pending.emplace_back(report.begin(), report.end());
     }
 }
 
-int DeviceLink::ReadReport(HidHandle handle, std::span<uint8_t> buffer)
+int DeviceLink::ReadReport(std::span<uint8_t> buffer)
 {
-    readBusy = 1;
-    if (handle == kNoHandle) {
-        readBusy = 0;
+    readBusy_ = 1;
+    if (deviceHandle_ == kNoHandle) {
+        readBusy_ = 0;
         return 0;
     }
-    const auto length = std::min<size_t>(capabilities.inputReportByteLength, buffer.size());
-    const auto result = platform_.Read(handle, buffer.first(length), kReplyWait, false);
-    if (result.status != ReadStatus::Ok) {
-        readBusy = 0;
-        return 0;
-    }
-    if (trace_) {
+    const auto length = std::min<size_t>(capabilities_.inputReportByteLength, buffer.size());
+    const auto result = platform_.Read(deviceHandle_, buffer.first(length), kReplyWait, false);
+    if (result.status == ReadStatus::Ok && trace_) {
         trace_->Input(buffer.first(result.length));
     }
-    if (buffer.size() > 1 && buffer[1] == 0xCA && statusHandler_) {
-        statusHandler_(buffer);
-    }
-    readBusy = 0;
-    return 1;
+    readBusy_ = 0;
+    return result.status == ReadStatus::Ok ? 1 : 0;
 }
 
-int DeviceLink::PollReport(HidHandle handle, std::span<uint8_t> buffer)
+int DeviceLink::PollReport(std::span<uint8_t> buffer)
 {
-    if (handle == kNoHandle) {
+    if (deviceHandle_ == kNoHandle) {
         return 0;
     }
-    const auto length = std::min<size_t>(capabilities.inputReportByteLength, buffer.size());
-    const auto result = platform_.Read(handle, buffer.first(length), kPollWait, true);
+    const auto length = std::min<size_t>(capabilities_.inputReportByteLength, buffer.size());
+    const auto result = platform_.Read(deviceHandle_, buffer.first(length), kPollWait, true);
     if (result.status != ReadStatus::Ok) {
         return 0;
     }
@@ -207,17 +195,12 @@ void DeviceLink::InterruptPoll()
     platform_.InterruptRead();
 }
 
-void DeviceLink::SetStatusReportHandler(StatusReportHandler handler)
-{
-    statusHandler_ = std::move(handler);
-}
-
 void DeviceLink::SetTrace(ReportTrace* trace)
 {
     trace_ = trace;
 }
 
-DeviceLink::Access DeviceLink::CommandAccess()
+DeviceLink::Session DeviceLink::CommandSession()
 {
     std::unique_lock lock(accessMutex_);
     ++commandsWaiting_;
@@ -227,15 +210,15 @@ DeviceLink::Access DeviceLink::CommandAccess()
     accessChanged_.wait(lock, [this] { return holder_ == Holder::None; });
     --commandsWaiting_;
     holder_ = Holder::Command;
-    return Access(this);
+    return Session(this);
 }
 
-DeviceLink::Access DeviceLink::WatcherAccess()
+DeviceLink::Session DeviceLink::WatcherSession()
 {
     std::unique_lock lock(accessMutex_);
     accessChanged_.wait(lock, [this] { return holder_ == Holder::None && commandsWaiting_ == 0; });
     holder_ = Holder::Watcher;
-    return Access(this);
+    return Session(this);
 }
 
 void DeviceLink::Release()
@@ -249,16 +232,51 @@ void DeviceLink::Release()
     accessChanged_.notify_all();
 }
 
-DeviceLink::Access::Access(Access&& other) noexcept : link_(other.link_)
+DeviceLink::Session::Session(Session&& other) noexcept : link_(other.link_)
 {
     other.link_ = nullptr;
 }
 
-DeviceLink::Access::~Access()
+DeviceLink::Session::~Session()
 {
     if (link_) {
         link_->Release();
     }
+}
+
+int DeviceLink::Session::OpenDevice(uint8_t reportId)
+{
+    return link_->OpenDevice(reportId);
+}
+
+int DeviceLink::Session::CloseDevice()
+{
+    return link_->CloseDevice();
+}
+
+bool DeviceLink::Session::isOpen() const
+{
+    return link_->deviceHandle_ != kNoHandle;
+}
+
+DeviceLink::Session::Sent DeviceLink::Session::SendReport(std::span<const uint8_t> report)
+{
+    return link_->SendReport(report);
+}
+
+int DeviceLink::Session::ReadReport(std::span<uint8_t> buffer)
+{
+    return link_->ReadReport(buffer);
+}
+
+int DeviceLink::Session::PollReport(std::span<uint8_t> buffer)
+{
+    return link_->PollReport(buffer);
+}
+
+const HidCapabilities& DeviceLink::Session::capabilities() const
+{
+    return link_->capabilities_;
 }
 
 }  // namespace qmb

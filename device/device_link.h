@@ -3,91 +3,113 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
-#include <functional>
 #include <mutex>
 #include <span>
+#include <vector>
 
 #include "device/hid_platform.h"
 #include "device/report_trace.h"
 
 namespace qmb {
 
-inline constexpr uint16_t kMouseVendorId = 0x0095;
 inline constexpr std::chrono::milliseconds kReplyWait{200};
 inline constexpr std::chrono::milliseconds kPollWait{500};
 
-// The link to the mouse: finds and opens the collection the next exchange
-// needs, moves single reports in and out, and closes it again. No handle is
-// kept between exchanges.
+// The link to the mouse: finds and opens the collection an exchange needs,
+// moves single reports in and out, and closes it again. No handle is kept
+// between exchanges.
 //
 // Exchanges are serialised: a command or a watcher pass first takes the
-// device (CommandAccess / WatcherAccess) and releases it when done. A
-// command that wants the device while the watcher polls cuts the poll short,
-// so it gets the device within milliseconds.
+// device (a Session) and gives it back when the session ends. A command
+// that wants the device while the watcher polls cuts the poll short, so it
+// gets the device within milliseconds.
 class DeviceLink {
 public:
-    // Called with every reply whose byte 1 is 0xCA, on the thread that read
-    // it, before ReadReport returns.
-    using StatusReportHandler = std::function<void(std::span<const uint8_t> report)>;
+    using InputReport = std::vector<uint8_t>;
 
-    explicit DeviceLink(HidPlatform& platform);
+    DeviceLink(HidPlatform& platform, DeviceIdentity identity);
     ~DeviceLink();
     DeviceLink(const DeviceLink&) = delete;
     DeviceLink& operator=(const DeviceLink&) = delete;
 
-    int OpenDevice();
-    int CloseDevice();
-    int SendReport(HidHandle handle, std::span<const uint8_t> report);
-    int ReadReport(HidHandle handle, std::span<uint8_t> buffer);
-    int PollReport(HidHandle handle, std::span<uint8_t> buffer);
+    // The device, held: nobody else opens, sends or reads until the session
+    // ends, which closes whatever it left open.
+    class Session {
+    public:
+        Session(Session&& other) noexcept;
+        Session(const Session&) = delete;
+        Session& operator=(const Session&) = delete;
+        Session& operator=(Session&&) = delete;
+        ~Session();
+
+        // Finds and opens the collection whose first input button item
+        // carries `reportId`, closing any collection still open first.
+        int OpenDevice(uint8_t reportId);
+        int CloseDevice();
+        bool isOpen() const;
+
+        struct Sent {
+            int sent = 0;
+            // What the mouse had sent before the report: it cannot be the
+            // reply, and left waiting it would be read as one.
+            std::vector<InputReport> earlier;
+        };
+        // One output report to the open collection; its report id must be
+        // the collection's.
+        Sent SendReport(std::span<const uint8_t> report);
+        // One reply, waiting at most kReplyWait. Never writes past `buffer`.
+        int ReadReport(std::span<uint8_t> buffer);
+        // One input report for the watcher, waiting at most kPollWait; cut
+        // short by a command that wants the device.
+        int PollReport(std::span<uint8_t> buffer);
+
+        // The capabilities of the collection examined last.
+        const HidCapabilities& capabilities() const;
+
+    private:
+        friend class DeviceLink;
+        explicit Session(DeviceLink* link) : link_(link) {}
+        DeviceLink* link_;
+    };
+
+    // Takes the device for a command; cuts a watcher's poll short and waits
+    // for its pass to give way.
+    [[nodiscard]] Session CommandSession();
+    // Takes the device for a watcher pass; gives way to waiting commands.
+    [[nodiscard]] Session WatcherSession();
 
     // Cuts short a PollReport in flight, or the next one to start.
     void InterruptPoll();
 
-    void SetStatusReportHandler(StatusReportHandler handler);
+    // Set while a command waits for its reply.
+    bool readBusy() const { return readBusy_ != 0; }
+    const DeviceIdentity& identity() const { return identity_; }
     void SetTrace(ReportTrace* trace);
 
-    class Access {
-    public:
-        Access(Access&& other) noexcept;
-        Access(const Access&) = delete;
-        Access& operator=(const Access&) = delete;
-        Access& operator=(Access&&) = delete;
-        ~Access();
-
-    private:
-        friend class DeviceLink;
-        explicit Access(DeviceLink* link) : link_(link) {}
-        DeviceLink* link_;
-    };
-    // Takes the device for a command; cuts a watcher's poll short and waits
-    // for its pass to give way.
-    [[nodiscard]] Access CommandAccess();
-    // Takes the device for a watcher pass; gives way to waiting commands.
-    [[nodiscard]] Access WatcherAccess();
-
-    uint8_t currentReportId = 4;
-    int modelNumber = 0;
-    HidHandle deviceHandle = kNoHandle;
-    HidCapabilities capabilities;
-    std::atomic<int> readBusy{0};
-
-    uint16_t WantedProductId() const;
-
 private:
+    int OpenDevice(uint8_t reportId);
+    int CloseDevice();
     bool BindPlatform();
-    bool Discover();
+    bool Discover(uint8_t reportId);
     bool IsTheMouse(const HidAttributes& attributes) const;
-    bool Matches(HidHandle handle);
-    void TakePendingInput(HidHandle handle);
+    bool Matches(HidHandle handle, uint8_t reportId);
+    std::vector<InputReport> TakePendingInput();
+    Session::Sent SendReport(std::span<const uint8_t> report);
+    int ReadReport(std::span<uint8_t> buffer);
+    int PollReport(std::span<uint8_t> buffer);
     void Release();
 
     HidPlatform& platform_;
+    const DeviceIdentity identity_;
     bool bound_ = false;
     bool bindingFailedForGood_ = false;
     bool missingReported_ = false;
-    StatusReportHandler statusHandler_;
     ReportTrace* trace_ = nullptr;
+
+    HidHandle deviceHandle_ = kNoHandle;
+    uint8_t openReportId_ = 0;
+    HidCapabilities capabilities_;
+    std::atomic<int> readBusy_{0};
 
     mutable std::mutex accessMutex_;
     std::condition_variable accessChanged_;

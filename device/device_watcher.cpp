@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace qmb {
 
@@ -10,19 +11,13 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr auto kAbsentWait = 250ms;
-constexpr uint8_t kPolledReportId = 4;
-constexpr uint8_t kStatusCode = 0xCA;
-constexpr std::array<uint8_t, 5> kResetPattern{0x01, 0x03, 0x01, 0x00, 0x01};  // bytes 2..6
-
-bool IsResetPattern(const std::array<uint8_t, 8>& report)
-{
-    return std::equal(kResetPattern.begin(), kResetPattern.end(), report.begin() + 2);
-}
+// Longer than any input report of a HID full-speed interrupt endpoint.
+constexpr size_t kLongestInputReport = 64;
 
 }  // namespace
 
-DeviceWatcher::DeviceWatcher(DeviceLink& link, DeviceWatcherListener& listener, Post post)
-    : link_(link), listener_(listener), post_(std::move(post)), thread_([this] { Run(); })
+DeviceWatcher::DeviceWatcher(DeviceLink& link, uint8_t reportId, DeviceWatcherListener& listener, Post post)
+    : link_(link), reportId_(reportId), listener_(listener), post_(std::move(post)), thread_([this] { Run(); })
 {
 }
 
@@ -119,9 +114,10 @@ bool DeviceWatcher::Pass()
     enum class Found { Absent, Lost, Arrived, Quiet, Report };
     Found found = Found::Quiet;
     uint64_t generation = 0;
-    std::array<uint8_t, 8> report{};
+    std::array<uint8_t, kLongestInputReport> buffer{};
+    std::vector<uint8_t> report;
     {
-        auto access = link_.WatcherAccess();
+        auto session = link_.WatcherSession();
         {
             // Deciding to open and opening happen under the lock, so a stop
             // that has returned never has an open behind its back.
@@ -130,8 +126,7 @@ bool DeviceWatcher::Pass()
                 return true;
             }
             generation = shared_->generation;
-            link_.currentReportId = kPolledReportId;
-            if (!link_.OpenDevice()) {
+            if (!session.OpenDevice(reportId_)) {
                 found = shared_->presence == DevicePresence::Absent ? Found::Absent : Found::Lost;
                 shared_->presence = DevicePresence::Absent;
             } else if (shared_->presence == DevicePresence::Absent) {
@@ -143,13 +138,15 @@ bool DeviceWatcher::Pass()
             }
         }
         if (found == Found::Quiet) {
-            if (link_.PollReport(link_.deviceHandle, report) == 1) {
+            if (session.PollReport(buffer) == 1) {
                 found = Found::Report;
+                const auto length = std::min<size_t>(session.capabilities().inputReportByteLength, buffer.size());
+                report.assign(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(length));
             }
             std::lock_guard lock(shared_->mutex);
             shared_->polling = false;
         }
-        link_.CloseDevice();
+        session.CloseDevice();
     }
     switch (found) {
     case Found::Absent:
@@ -161,17 +158,7 @@ bool DeviceWatcher::Pass()
         Deliver(generation, [this] { listener_.OnDeviceDetected(); });
         break;
     case Found::Report:
-        if (report[0] == kPolledReportId && report[1] == kStatusCode) {
-            const PolledStatus status{report[2], report[3], report[4], (report[6] >> 7) & 1, (report[6] >> 6) & 1};
-            const bool reset = IsResetPattern(report);
-            Deliver(generation, [this, status, reset, report] {
-                listener_.OnStatusPolled(status);
-                if (reset) {
-                    listener_.OnDeviceReset(report);
-                }
-                listener_.OnDeviceStateChanged();
-            });
-        }
+        Deliver(generation, [this, report = std::move(report)] { listener_.OnReportPolled(report); });
         break;
     case Found::Quiet:
         break;

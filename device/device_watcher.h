@@ -14,25 +14,14 @@ namespace qmb {
 
 enum class DevicePresence : int { Absent = 0, Present = 1, JustDetected = 2 };
 
-// The fields a StatusReport polled by the watcher carries into the state;
-// the auto-click target is not among them.
-struct PolledStatus {
-    uint8_t mode = 0;
-    uint8_t resolution = 0;
-    uint8_t reportInterval = 0;
-    int32_t autoClickOn = 0;
-    int32_t siteModeOn = 0;
-};
-
 // What the watcher tells the window. Every call runs on the listener's own
 // thread (see DeviceWatcher::Post), never with the device held.
 class DeviceWatcherListener {
 public:
     virtual void OnDeviceDetected() = 0;
-    virtual void OnStatusPolled(const PolledStatus& status) = 0;
-    virtual void OnDeviceReset(std::span<const uint8_t> report) = 0;
-    virtual void OnDeviceStateChanged() = 0;
-    // The mouse was there and a pass no longer finds it.
+    // An input report the device sent by itself, as read.
+    virtual void OnReportPolled(std::span<const uint8_t> report) = 0;
+    // The device was there and a pass no longer finds it.
     virtual void OnDeviceLost() {}
 
 protected:
@@ -40,7 +29,8 @@ protected:
 };
 
 // The background thread that follows the mouse: it notices when the mouse
-// appears and takes every StatusReport the mouse sends by itself.
+// appears, and hands on every report the mouse sends by itself on the
+// collection it watches.
 //
 // Start/Stop/presence changes are made on the listener's thread. After
 // StopWatcher returns the watcher opens nothing, polls nothing and delivers
@@ -53,7 +43,7 @@ public:
     // the watcher waits for it to finish.
     using Post = std::function<void(std::function<void()> task)>;
 
-    DeviceWatcher(DeviceLink& link, DeviceWatcherListener& listener, Post post);
+    DeviceWatcher(DeviceLink& link, uint8_t reportId, DeviceWatcherListener& listener, Post post);
     ~DeviceWatcher();
     DeviceWatcher(const DeviceWatcher&) = delete;
     DeviceWatcher& operator=(const DeviceWatcher&) = delete;
@@ -89,6 +79,7 @@ private:
     void EndGeneration();
 
     DeviceLink& link_;
+    const uint8_t reportId_;
     DeviceWatcherListener& listener_;
     Post post_;
     std::shared_ptr<Shared> shared_ = std::make_shared<Shared>();

@@ -3,9 +3,13 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
+
+#include "device/device_notices.h"
 
 namespace qmb {
 
@@ -26,6 +30,12 @@ enum class BindResult {
 struct HidInterfaceDetail {
     std::string path;      // device node
     int collection = 0;    // index of the top-level collection within that node
+};
+
+// Which device discovery looks for.
+struct DeviceIdentity {
+    uint16_t vendorId = 0;
+    uint16_t productId = 0;
 };
 
 struct HidAttributes {
@@ -88,6 +98,12 @@ public:
     // one to start.
     virtual void InterruptRead() = 0;
     virtual void Close(HidHandle handle) = 0;
+
+    // Arrivals and removals of devices as this platform learns of them;
+    // none when it cannot tell (the watcher's passes then notice alone).
+    virtual std::unique_ptr<DeviceNotices> CreateNotices() { return nullptr; }
+    // Device nodes of `identity` that exist but this user may not open.
+    virtual std::vector<std::string> InaccessibleNodes(const DeviceIdentity& /*identity*/) const { return {}; }
 };
 
 }  // namespace qmb

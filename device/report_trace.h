@@ -15,12 +15,14 @@ namespace qmb {
 // are written as "**".
 std::string FormatReport(std::span<const uint8_t> report, size_t maskFrom = SIZE_MAX);
 
-// Where the secret bytes of an output report start (a password, short
-// password, site ID or site password in its data bytes), SIZE_MAX if none.
-size_t SecretStartOfOutput(std::span<const uint8_t> report);
-// The same for the reply to `request`: its data is masked when the request
-// carried or asked for a secret, unless the reply is a StatusReport.
-size_t SecretStartOfReply(std::span<const uint8_t> request, std::span<const uint8_t> reply);
+// Which bytes of a report carry a secret, as the device's protocol knows:
+// the index from which a report is masked, SIZE_MAX when it carries none.
+struct SecretRule {
+    size_t (*output)(std::span<const uint8_t> report);
+    // An input report, judged with the output report sent last (empty when
+    // none was).
+    size_t (*input)(std::span<const uint8_t> lastOutput, std::span<const uint8_t> report);
+};
 
 // Writes every report on the wire, one per line: "> " for output, "< " for
 // input, secrets masked by what the report is, whoever sent it.
@@ -28,13 +30,14 @@ class ReportTrace {
 public:
     using Sink = std::function<void(std::string_view line)>;
 
-    explicit ReportTrace(Sink sink);
+    ReportTrace(Sink sink, SecretRule secrets);
 
     void Output(std::span<const uint8_t> report);
     void Input(std::span<const uint8_t> report);
 
 private:
     Sink sink_;
+    SecretRule secrets_;
     std::mutex mutex_;
     std::span<const uint8_t> lastOutput() const;
 
@@ -45,6 +48,6 @@ private:
 
 // The trace on standard error, one flushed line per report, when asked for
 // by the --trace option (`requested`) or QMB_TRACE=1; none otherwise.
-std::unique_ptr<ReportTrace> TraceToStandardError(bool requested);
+std::unique_ptr<ReportTrace> TraceToStandardError(bool requested, SecretRule secrets);
 
 }  // namespace qmb

@@ -15,6 +15,9 @@ struct MouseStatus {
     uint8_t autoClickTarget = 1;
 };
 
+// The mouse's USB vendor id, the same for every model.
+inline constexpr uint16_t kVendorId = 0x0095;
+
 struct ModelFacts {
     uint16_t productId;
     uint8_t maxResolution;

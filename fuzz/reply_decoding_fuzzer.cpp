@@ -1,6 +1,7 @@
 // Feeds arbitrary replies, of any length, to every command and decodes them,
 // and traces them with masking on.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -8,7 +9,11 @@
 
 #include "device/device_link.h"
 #include "device/report_trace.h"
+#include "protocol/model_table.h"
 #include "protocol/mouse_commands.h"
+#include "protocol/password_state.h"
+#include "protocol/secret_bytes.h"
+#include "protocol/state_keeper.h"
 
 namespace {
 
@@ -62,29 +67,30 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedMouse platform({data, size});
-    qmb::DeviceLink link(platform);
-    qmb::ReportTrace trace([](std::string_view) {});
+    qmb::DeviceLink link(platform, qmb::MouseIdentity(0));
+    qmb::ReportTrace trace([](std::string_view) {}, qmb::kMouseSecrets);
     link.SetTrace(&trace);
     qmb::DeviceState state;
-    qmb::MouseCommands commands(link, state, [](std::chrono::milliseconds) {});
-    qmb::SiteEntryRows rows;
+    qmb::StateKeeper keeper(state);
+    qmb::MouseCommands commands(link, [](std::chrono::milliseconds) {});
+    const qmb::SecretUsages<12> twelve;
+    const qmb::SecretUsages<6> six;
 
-    commands.QueryStatus();
-    commands.ApplyModeButton();
-    commands.QueryButtonMap();
-    commands.ReadFunctionKey(0x0B);
-    commands.QuerySequence();
-    commands.SignInMousePassword();
-    commands.SignInShortPassword();
-    commands.SignOut();
-    commands.QuerySupport();
-    commands.RefreshPasswordState();
-    commands.SelectSite(0xAD);
-    commands.ReadSiteEntry(0xAD, rows);
-    state.siteIdSlot = rows.idRow;
-    state.sitePasswordSlot = rows.passwordRow;
-    commands.EnrollSiteId();
-    commands.WriteSiteIdSlot();
-    commands.ClearSitePasswordSlot();
+    keeper.Take(commands.QueryStatus());
+    keeper.Take(commands.ApplyModeButton(qmb::StatusOf(state)));
+    keeper.Take(commands.QueryButtonMap());
+    keeper.Take(commands.ReadFunctionKey(0x0B));
+    keeper.Take(commands.QuerySequence());
+    keeper.Take(commands.SignInMousePassword(twelve));
+    keeper.Take(commands.SignInShortPassword(six));
+    keeper.Take(commands.SignOut());
+    keeper.Take(commands.QuerySupport());
+    qmb::RefreshPasswordState(commands, keeper);
+    keeper.Take(commands.SelectSite(0xAD));
+    const auto rows = keeper.Take(commands.ReadSiteEntry(0xAD)).value;
+    keeper.Take(commands.EnrollSiteId(twelve));
+    keeper.Take(commands.WriteSiteIdSlot(rows.idRow, twelve));
+    keeper.Take(commands.ClearSitePasswordSlot(rows.passwordRow));
+    keeper.Take(commands.SendRaw(std::array<uint8_t, 9>{8, 0xFF, 0x2F}));
     return 0;
 }

@@ -3,10 +3,13 @@
 #include <array>
 #include <cstdint>
 
+#include "protocol/reports.h"
+
 namespace qmb {
 
-// The last known state of the mouse, all zero at start. Only the UI thread
-// (in the command-line tool, the main thread) reads and writes it.
+// The last known state of the mouse, all zero at start: what the program
+// shows. Only the UI thread (in the command-line tool, the main thread)
+// reads and writes it. No secret is ever kept here.
 struct DeviceState {
     uint8_t mode = 0;  // 1 button mode, 2 function mode
     uint8_t resolution = 0;
@@ -31,12 +34,26 @@ struct DeviceState {
     uint8_t sitePasswordSlot = 0;
     int32_t siteIdAssigned = 0;
     int32_t sitePasswordAssigned = 0;
-    std::array<uint8_t, 12> passwordUsages{};
-    std::array<uint8_t, 6> shortPasswordUsages{};
-    std::array<uint8_t, 12> siteIdUsages{};
-    std::array<uint8_t, 12> sitePasswordUsages{};
     int32_t siteComplete = 0;
 };
+
+// The one rule by which a StatusReport's six fields are taken in.
+inline void TakeStatusFields(DeviceState& state, const StatusFields& status)
+{
+    state.mode = status.mode;
+    state.resolution = status.resolution;
+    state.reportInterval = status.reportInterval;
+    state.autoClickOn = status.autoClickOn;
+    state.siteModeOn = status.siteModeOn;
+    state.autoClickTarget = status.autoClickTarget;
+}
+
+// The six fields a status write sends, as the state holds them.
+inline StatusFields StatusOf(const DeviceState& state)
+{
+    return {state.mode, state.resolution, state.reportInterval, state.autoClickOn, state.siteModeOn,
+            state.autoClickTarget};
+}
 
 enum class Mode : uint8_t { Button = 1, Function = 2 };
 

@@ -30,6 +30,11 @@ const ModelFacts& FactsForModel(int modelNumber)
     return modelNumber == 1 ? kElevenStep : kThreeStep;
 }
 
+DeviceIdentity MouseIdentity(int modelNumber)
+{
+    return {kMouseVendorId, FactsForModel(modelNumber).productId};
+}
+
 const char* ModelName(int modelNumber)
 {
     for (const auto& row : kModelNames) {

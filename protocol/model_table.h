@@ -6,7 +6,11 @@
 #include <span>
 #include <string>
 
+#include "device/hid_platform.h"
+
 namespace qmb {
+
+inline constexpr uint16_t kMouseVendorId = 0x0095;
 
 // A profile entry: resolution step and report interval set together.
 struct ProfilePreset {
@@ -34,6 +38,9 @@ struct ModelFacts {
 };
 
 const ModelFacts& FactsForModel(int modelNumber);
+
+// The vendor and product id that discovery looks for with a model.
+DeviceIdentity MouseIdentity(int modelNumber);
 
 // The model's name as the tray shows it.
 const char* ModelName(int modelNumber);

@@ -1,10 +1,11 @@
 #include "protocol/mouse_commands.h"
 
+#include <algorithm>
 #include <array>
 #include <thread>
 
+#include "protocol/memory_map.h"
 #include "protocol/site_tables.h"
-#include "protocol/status_update.h"
 #include "protocol/wipe_secret.h"
 
 namespace qmb {
@@ -15,409 +16,407 @@ constexpr std::chrono::milliseconds kPauseBetweenReports{500};
 constexpr int kMostStrayReports = 3;
 
 constexpr uint8_t kRid = kMemoryReportId;
-constexpr uint8_t kFunctionKeyLength = 3;
-constexpr uint8_t kSequenceAddress = 0x29;
 constexpr uint8_t kSequenceTag = 0x04;
-constexpr uint8_t kPasswordFirstHalf = 0x2F;
-constexpr uint8_t kPasswordSecondHalf = 0x35;
-constexpr uint8_t kShortPasswordAddress = 0x3B;
-constexpr uint8_t kFirstHalfCode = 0xF1;
-constexpr uint8_t kSignInCode = 0xF2;
-constexpr uint8_t kEnrollIdCode = 0xF3;
-constexpr uint8_t kEnrollPasswordCode = 0xF4;
-constexpr uint8_t kSupportCode = 0xF5;
-constexpr uint8_t kSignOutCode = 0xF6;
-constexpr uint8_t kEnrolmentQuery = 0xF9;
-constexpr uint8_t kLockFlagsCode = 0xFA;
-constexpr uint8_t kShortSignInCode = 0xFD;
-constexpr uint8_t kSelectSiteCode = 0xFE;
 constexpr uint8_t kSupported = 0xF0;
 constexpr uint8_t kYes = 0xFF;
-constexpr uint8_t kFirstSiteEntry = 0xAD;
 
-void WipeAll(std::span<CommandReport> reports)
+template <size_t Count>
+void WipeAll(std::array<CommandReport, Count>& requests, std::array<ReplyBuffer, Count>& replies)
 {
-    for (auto& report : reports) {
-        report.Wipe();
+    for (auto& request : requests) {
+        request.Wipe();
     }
+    // A mouse may echo what it was sent.
+    for (auto& reply : replies) {
+        WipeSecret(reply);
+    }
+}
+
+Reply<> NoSuchSlot()
+{
+    Reply<> reply;
+    reply.outcome = Outcome::NoSuchSlot;
+    return reply;
+}
+
+CommandReport StatusWriteReport(const StatusFields& status)
+{
+    // The target is not masked: the mouse gets what it is given.
+    const auto flags = static_cast<uint8_t>(((status.autoClickOn << 1 | status.siteModeOn) << 6) | status.autoClickTarget);
+    return CommandReport{
+        {kStatusReportId, kStatusCode, status.mode, status.resolution, status.reportInterval, 0x00, flags}};
 }
 
 }  // namespace
 
-MouseCommands::MouseCommands(DeviceLink& link, DeviceState& state, Pause pause)
-    : link_(link), state_(state), pause_(std::move(pause))
-{
-    link_.SetStatusReportHandler([this](std::span<const uint8_t> report) { TakeStatus(report); });
-}
-
-MouseCommands::~MouseCommands()
-{
-    link_.SetStatusReportHandler(nullptr);
-}
+MouseCommands::MouseCommands(DeviceLink& link, Pause pause) : link_(link), pause_(std::move(pause)) {}
 
 MouseCommands::Pause MouseCommands::DefaultPause()
 {
     return [](std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); };
 }
 
-void MouseCommands::SetStateListener(DeviceStateListener* listener)
+template <typename T, size_t Count>
+Reply<T> MouseCommands::Exchange(std::span<const CommandReport, Count> requests, std::array<ReplyBuffer, Count>& replies,
+                                 StrayStatus stray)
 {
-    listener_ = listener;
-}
-
-int MouseCommands::Exchange(std::span<const CommandReport> requests, std::span<ReplyBuffer> replies,
-                            StatusReplies statusReplies)
-{
+    Reply<T> result;
     for (auto& reply : replies) {
         reply.fill(0);
     }
-    auto access = link_.CommandAccess();
-    link_.currentReportId = requests.front().reportId();
-    if (!link_.OpenDevice()) {
-        return 0;
+    auto session = link_.CommandSession();
+    if (!session.OpenDevice(requests.front().reportId())) {
+        return result;
     }
-    for (size_t i = 0; i < requests.size(); ++i) {
+    const auto noteStatus = [&result](std::span<const uint8_t> report) {
+        if (IsStatusReport(report)) {
+            result.statusReports.push_back(StatusFields::Decode(report));
+        }
+    };
+    result.answered = true;
+    for (size_t i = 0; i < Count; ++i) {
         if (i > 0) {
             pause_(kPauseBetweenReports);
         }
-        if (!link_.SendReport(link_.deviceHandle, requests[i].bytes())) {
-            link_.CloseDevice();
-            return 0;
+        const auto sent = session.SendReport(requests[i].bytes());
+        for (const auto& earlier : sent.earlier) {
+            noteStatus(earlier);
         }
-        link_.ReadReport(link_.deviceHandle, replies[i]);
+        if (!sent.sent) {
+            result.outcome = Outcome::SendFailed;
+            return result;
+        }
+        bool answered = session.ReadReport(replies[i]) == 1;
         // A StatusReport the mouse sent by itself can come just before the
-        // reply of a command that no StatusReport answers. The reader has
-        // taken it into the state; the reply is still to come.
-        for (int stray = 0; statusReplies == StatusReplies::Stray && replies[i][1] == kStatusCode &&
-                            stray < kMostStrayReports;
-             ++stray) {
+        // reply; the reply is still to come.
+        for (int strays = 0; stray == StrayStatus::Possible && answered && IsStatusReport(replies[i]) &&
+                             strays < kMostStrayReports;
+             ++strays) {
+            noteStatus(replies[i]);
             replies[i].fill(0);
-            link_.ReadReport(link_.deviceHandle, replies[i]);
+            answered = session.ReadReport(replies[i]) == 1;
         }
+        noteStatus(replies[i]);
+        result.answered = result.answered && answered;
     }
-    link_.CloseDevice();
-    return 1;
+    result.outcome = Outcome::Done;
+    return result;
 }
 
-void MouseCommands::TakeStatus(std::span<const uint8_t> report)
-{
-    TakeStatusReport(state_, report);
-    if (listener_) {
-        listener_->OnDeviceStateChanged();
-    }
-}
-
-CommandReport MouseCommands::StatusWriteReport() const
-{
-    // The target is not masked: the mouse gets what the state holds.
-    const auto flags = static_cast<uint8_t>(((state_.autoClickOn << 1 | state_.siteModeOn) << 6) | state_.autoClickTarget);
-    return CommandReport{
-        {kStatusReportId, kStatusCode, state_.mode, state_.resolution, state_.reportInterval, 0x00, flags}};
-}
-
-int MouseCommands::QueryStatus()
+Reply<StatusFields> MouseCommands::QueryStatus()
 {
     const std::array request{CommandReport{{kStatusReportId, kReadMarker, kStatusCode}}};
     std::array<ReplyBuffer, 1> reply;
-    if (!Exchange(request, reply, StatusReplies::Awaited)) {
-        return 0;
+    auto result = Exchange<StatusFields, 1>(request, reply);
+    if (result.ok()) {
+        result.value = StatusFields::Decode(reply[0]);
     }
-    TakeStatus(reply[0]);
-    return 1;
+    return result;
 }
 
-int MouseCommands::WriteStatus()
+Reply<> MouseCommands::WriteStatus(const StatusFields& status)
 {
-    const std::array request{StatusWriteReport()};
+    const std::array request{StatusWriteReport(status)};
     std::array<ReplyBuffer, 1> reply;
-    return Exchange(request, reply, StatusReplies::Awaited);
+    return Exchange<std::monostate, 1>(request, reply);
 }
 
-void MouseCommands::ApplyModeButton()
+Reply<std::optional<StatusFields>> MouseCommands::ApplyModeButton(const StatusFields& status)
 {
-    const std::array request{StatusWriteReport()};
+    const std::array request{StatusWriteReport(status)};
     std::array<ReplyBuffer, 1> reply;
-    if (Exchange(request, reply, StatusReplies::Awaited) && reply[0][1] == kStatusCode) {
-        TakeStatus(reply[0]);
+    auto result = Exchange<std::optional<StatusFields>, 1>(request, reply);
+    if (result.ok() && IsStatusReport(reply[0])) {
+        result.value = StatusFields::Decode(reply[0]);
     }
+    return result;
 }
 
-int MouseCommands::QueryButtonMap()
+Reply<ButtonMap> MouseCommands::QueryButtonMap()
 {
     const std::array request{CommandReport{{kStatusReportId, kReadMarker, kButtonMapCode}}};
     std::array<ReplyBuffer, 1> reply;
-    if (!Exchange(request, reply)) {
-        return 0;
+    auto result = Exchange<ButtonMap, 1>(request, reply, StrayStatus::Possible);
+    if (result.ok()) {
+        std::copy_n(reply[0].begin() + 2, result.value.size(), result.value.begin());
     }
-    std::copy_n(reply[0].begin() + 2, state_.buttonMap.size(), state_.buttonMap.begin());
-    return 1;
+    return result;
 }
 
-int MouseCommands::WriteButtonMap()
+Reply<> MouseCommands::WriteButtonMap(const ButtonMap& map)
 {
-    const std::array request{CommandReport{{kStatusReportId, kButtonMapCode}, state_.buttonMap}};
+    const std::array request{CommandReport{{kStatusReportId, kButtonMapCode}, map}};
     std::array<ReplyBuffer, 1> reply;
-    return Exchange(request, reply);
+    return Exchange<std::monostate, 1>(request, reply, StrayStatus::Possible);
 }
 
-int MouseCommands::ReadFunctionKey(uint8_t address)
+Reply<FunctionKey> MouseCommands::ReadFunctionKey(uint8_t address)
 {
     const std::array request{CommandReport{{kRid, kReadMarker, address}}};
     std::array<ReplyBuffer, 1> reply;
-    if (!Exchange(request, reply)) {
-        return 0;
+    auto result = Exchange<FunctionKey, 1>(request, reply);
+    if (result.ok()) {
+        std::copy_n(reply[0].begin() + 2, result.value.size(), result.value.begin());
     }
-    std::copy_n(reply[0].begin() + 2, kFunctionKeyLength, state_.functionKey.begin());
-    return 1;
+    return result;
 }
 
-int MouseCommands::WriteFunctionKey(uint8_t address)
+Reply<> MouseCommands::WriteFunctionKey(uint8_t address, const FunctionKey& key)
 {
-    const std::array request{CommandReport{{kRid, address}, state_.functionKey}};
+    const std::array request{CommandReport{{kRid, address}, key}};
     std::array<ReplyBuffer, 1> reply;
-    return Exchange(request, reply);
+    return Exchange<std::monostate, 1>(request, reply);
 }
 
-int MouseCommands::QuerySequence()
+Reply<SequenceRecord> MouseCommands::QuerySequence()
 {
     const std::array request{CommandReport{{kRid, kReadMarker, kSequenceAddress}}};
     std::array<ReplyBuffer, 1> reply;
-    if (!Exchange(request, reply)) {
-        return 0;
+    auto result = Exchange<SequenceRecord, 1>(request, reply);
+    if (result.ok()) {
+        const auto& r = reply[0];
+        result.value = {r[3], r[4], r[5], r[6], r[7] >> 7, static_cast<uint8_t>((r[7] >> 4) & 7),
+                        static_cast<uint8_t>(r[7] & 3)};
     }
-    const auto& r = reply[0];
-    state_.runCount = r[3];
-    state_.clickOnTime = r[4];
-    state_.clickOffTime = r[5];
-    state_.runCycle = r[6];
-    state_.useRunCycle = r[7] >> 7;
-    state_.sequenceMode = (r[7] >> 4) & 7;
-    state_.applyButton = r[7] & 3;
-    return 1;
+    return result;
 }
 
-int MouseCommands::WriteSequence()
+Reply<> MouseCommands::WriteSequence(const SequenceRecord& record)
 {
-    const auto packed = static_cast<uint8_t>(((state_.useRunCycle << 3 | state_.sequenceMode) << 4) | state_.applyButton);
-    const std::array request{CommandReport{{kRid, kSequenceAddress, kSequenceTag, state_.runCount, state_.clickOnTime,
-                                            state_.clickOffTime, state_.runCycle, packed}}};
+    // Packed without masking, as the mouse has always been sent it.
+    const auto packed =
+        static_cast<uint8_t>(((record.useRunCycle << 3 | record.sequenceMode) << 4) | record.applyButton);
+    const std::array request{CommandReport{{kRid, kSequenceAddress, kSequenceTag, record.runCount, record.clickOnTime,
+                                            record.clickOffTime, record.runCycle, packed}}};
     std::array<ReplyBuffer, 1> reply;
-    return Exchange(request, reply);
+    return Exchange<std::monostate, 1>(request, reply);
 }
 
-int MouseCommands::WriteTwelve(uint8_t firstCode, uint8_t secondCode, std::span<const uint8_t, 12> usages)
+Reply<> MouseCommands::WriteTwelve(uint8_t firstCode, uint8_t secondCode, std::span<const uint8_t, 12> usages)
 {
-    std::array requests{CommandReport{{kRid, firstCode}, usages.first(6)},
-                        CommandReport{{kRid, secondCode}, usages.last(6)}};
+    std::array requests{CommandReport{{kRid, firstCode}, usages.first<6>()},
+                        CommandReport{{kRid, secondCode}, usages.last<6>()}};
     std::array<ReplyBuffer, 2> replies;
-    const int result = Exchange(requests, replies);
-    WipeAll(requests);
+    auto result = Exchange<std::monostate, 2>(requests, replies);
+    WipeAll(requests, replies);
     return result;
 }
 
-int MouseCommands::WriteMousePassword()
+Reply<> MouseCommands::WriteMousePassword(const SecretUsages<12>& password)
 {
-    return WriteTwelve(kPasswordFirstHalf, kPasswordSecondHalf, state_.passwordUsages);
+    return WriteTwelve(kPasswordFirstHalf, kPasswordSecondHalf, password.bytes());
 }
 
-int MouseCommands::WriteShortPassword()
+Reply<> MouseCommands::WriteShortPassword(const SecretUsages<6>& password)
 {
-    std::array request{CommandReport{{kRid, kShortPasswordAddress}, state_.shortPasswordUsages}};
+    std::array request{CommandReport{{kRid, kShortPasswordAddress}, password.bytes()}};
     std::array<ReplyBuffer, 1> reply;
-    const int result = Exchange(request, reply);
-    WipeAll(request);
+    auto result = Exchange<std::monostate, 1>(request, reply);
+    WipeAll(request, reply);
     return result;
 }
 
-int MouseCommands::ClearShortPassword()
+Reply<> MouseCommands::ClearShortPassword()
 {
     const std::array request{CommandReport{{kRid, kShortPasswordAddress}}};
     std::array<ReplyBuffer, 1> reply;
-    return Exchange(request, reply);
+    return Exchange<std::monostate, 1>(request, reply);
 }
 
-int MouseCommands::SignInMousePassword()
+Reply<StatusFields> MouseCommands::SignInMousePassword(const SecretUsages<12>& password)
 {
-    const std::span<const uint8_t, 12> usages = state_.passwordUsages;
-    std::array requests{CommandReport{{kRid, kFirstHalfCode}, usages.first(6)},
-                        CommandReport{{kRid, kSignInCode}, usages.last(6)}};
+    const auto usages = password.bytes();
+    std::array requests{CommandReport{{kRid, kFirstHalfCode}, usages.first<6>()},
+                        CommandReport{{kRid, kSignInCode}, usages.last<6>()}};
     std::array<ReplyBuffer, 2> replies;
-    const int sent = Exchange(requests, replies, StatusReplies::Awaited);
-    WipeAll(requests);
-    if (!sent || replies[1][1] != kStatusCode) {
-        return 0;
+    auto result = Exchange<StatusFields, 2>(requests, replies);
+    if (result.ok()) {
+        if (IsStatusReport(replies[1])) {
+            result.value = StatusFields::Decode(replies[1]);
+        } else {
+            result.outcome = Outcome::Refused;
+        }
     }
-    TakeStatus(replies[1]);
-    return 1;
+    WipeAll(requests, replies);
+    return result;
 }
 
-int MouseCommands::SignInShortPassword()
+Reply<StatusFields> MouseCommands::SignInShortPassword(const SecretUsages<6>& password)
 {
-    std::array request{CommandReport{{kRid, kShortSignInCode}, state_.shortPasswordUsages}};
+    std::array request{CommandReport{{kRid, kShortSignInCode}, password.bytes()}};
     std::array<ReplyBuffer, 1> reply;
-    const int sent = Exchange(request, reply, StatusReplies::Awaited);
-    WipeAll(request);
-    if (!sent || reply[0][1] != kStatusCode) {
-        return 0;
+    auto result = Exchange<StatusFields, 1>(request, reply);
+    if (result.ok()) {
+        if (IsStatusReport(reply[0])) {
+            result.value = StatusFields::Decode(reply[0]);
+        } else {
+            result.outcome = Outcome::Refused;
+        }
     }
-    TakeStatus(reply[0]);
-    return 1;
+    WipeAll(request, reply);
+    return result;
 }
 
-int MouseCommands::SignOut()
+Reply<StatusFields> MouseCommands::SignOut()
 {
     const std::array request{CommandReport{{kRid, kSignOutCode}}};
     std::array<ReplyBuffer, 1> reply;
-    if (!Exchange(request, reply, StatusReplies::Awaited)) {
-        return 0;
+    auto result = Exchange<StatusFields, 1>(request, reply);
+    if (result.ok()) {
+        result.value = StatusFields::Decode(reply[0]);
     }
-    TakeStatus(reply[0]);
-    return 1;
+    return result;
 }
 
-int MouseCommands::QuerySupport()
+Reply<SupportAnswer> MouseCommands::QuerySupport()
 {
     const std::array request{CommandReport{{kRid, kSupportCode}}};
     std::array<ReplyBuffer, 1> reply;
-    return Exchange(request, reply) && reply[0][2] == kSupported ? 1 : 0;
+    auto result = Exchange<SupportAnswer, 1>(request, reply);
+    result.value.supported = result.ok() && reply[0][2] == kSupported;
+    return result;
 }
 
-int MouseCommands::QueryPasswordEnrolled()
+Reply<PasswordEnrolment> MouseCommands::QueryPasswordEnrolled()
 {
     const std::array request{CommandReport{{kRid, kReadMarker, kEnrolmentQuery, kPasswordFirstHalf}}};
     std::array<ReplyBuffer, 1> reply;
-    return Exchange(request, reply) && reply[0][2] == kYes ? 1 : 0;
+    auto result = Exchange<PasswordEnrolment, 1>(request, reply);
+    result.value.enrolled = result.ok() && reply[0][2] == kYes;
+    return result;
 }
 
-int MouseCommands::QueryLockFlags()
+Reply<LockFlags> MouseCommands::QueryLockFlags()
 {
     const std::array request{CommandReport{{kRid, kLockFlagsCode}}};
     std::array<ReplyBuffer, 1> reply;
-    if (!Exchange(request, reply)) {
-        return 0;
+    auto result = Exchange<LockFlags, 1>(request, reply);
+    if (result.ok()) {
+        result.value = {reply[0][2] == kYes, reply[0][3] == kYes, (reply[0][6] >> 6) & 1};
     }
-    state_.mousePasswordMode = reply[0][2] == kYes;
-    state_.shortPasswordMode = reply[0][3] == kYes;
-    state_.siteModeOn = (reply[0][6] >> 6) & 1;
-    return 1;
+    return result;
 }
 
-int MouseCommands::RefreshPasswordState()
+Reply<SiteSelection> MouseCommands::SelectSite(uint8_t address)
 {
-    state_.mousePasswordEnrolled = QueryPasswordEnrolled();
-    if (state_.mousePasswordEnrolled == 1) {
-        QueryLockFlags();
-    }
-    return 1;
-}
-
-int MouseCommands::SelectSite(uint8_t address)
-{
-    state_.siteComplete = 0;
     const std::array request{CommandReport{{kRid, kSelectSiteCode, 0x01, address}}};
     std::array<ReplyBuffer, 1> reply;
-    if (!Exchange(request, reply)) {
-        return 0;
+    auto result = Exchange<SiteSelection, 1>(request, reply);
+    if (result.ok()) {
+        result.value = {reply[0][2] != 0, reply[0][3] != 0, reply[0][2] == kYes && reply[0][3] == kYes};
     }
-    state_.siteIdAssigned = reply[0][2] != 0;
-    state_.sitePasswordAssigned = reply[0][3] != 0;
-    state_.siteComplete = reply[0][2] == kYes && reply[0][3] == kYes;
-    return state_.siteComplete;
+    return result;
 }
 
-int MouseCommands::ReadSiteEntry(uint8_t address, SiteEntryRows& rows)
+Reply<SiteEntryRows> MouseCommands::ReadSiteEntry(uint8_t address)
 {
     const std::array request{CommandReport{{kRid, kReadMarker, address}}};
     std::array<ReplyBuffer, 1> reply;
-    if (!Exchange(request, reply)) {
-        return 0;
+    auto result = Exchange<SiteEntryRows, 1>(request, reply);
+    if (result.ok()) {
+        result.value = {IdSlotRowOf(reply[0][2]), PasswordSlotRowOf(reply[0][3])};
     }
-    rows.idRow = IdSlotRowOf(reply[0][2]);
-    rows.passwordRow = PasswordSlotRowOf(reply[0][3]);
-    return 1;
+    return result;
 }
 
-int MouseCommands::Enroll(uint8_t secondCode, std::span<const uint8_t, 12> usages)
+Reply<> MouseCommands::Enroll(uint8_t secondCode, const SecretUsages<12>& usages)
 {
-    std::array requests{CommandReport{{kRid, kFirstHalfCode}, usages.first(6)},
-                        CommandReport{{kRid, secondCode}, usages.last(6)}};
+    const auto bytes = usages.bytes();
+    std::array requests{CommandReport{{kRid, kFirstHalfCode}, bytes.first<6>()},
+                        CommandReport{{kRid, secondCode}, bytes.last<6>()}};
     std::array<ReplyBuffer, 2> replies;
-    const int sent = Exchange(requests, replies);
-    WipeAll(requests);
-    if (!sent) {
-        return 0;
+    auto result = Exchange<std::monostate, 2>(requests, replies);
+    if (result.ok() && replies[1][2] == 0) {
+        result.outcome = Outcome::NoFreeSlot;
     }
-    return replies[1][2] == 0 ? 2 : 1;
+    WipeAll(requests, replies);
+    return result;
 }
 
-int MouseCommands::EnrollSiteId()
+Reply<> MouseCommands::EnrollSiteId(const SecretUsages<12>& id)
 {
-    return Enroll(kEnrollIdCode, state_.siteIdUsages);
+    return Enroll(kEnrollIdCode, id);
 }
 
-int MouseCommands::EnrollSitePassword()
+Reply<> MouseCommands::EnrollSitePassword(const SecretUsages<12>& password)
 {
-    return Enroll(kEnrollPasswordCode, state_.sitePasswordUsages);
+    return Enroll(kEnrollPasswordCode, password);
 }
 
-int MouseCommands::WriteSiteIdSlot()
+Reply<> MouseCommands::WriteSiteIdSlot(uint8_t row, const SecretUsages<12>& id)
 {
     // Row 0 and rows past the table name no slot: writing there would hit
     // the function keys or the site entries.
-    const auto address = IdSlotAddress(state_.siteIdSlot);
+    const auto address = IdSlotAddress(row);
     if (!address) {
-        return 0;
+        return NoSuchSlot();
     }
-    return WriteTwelve(*address, static_cast<uint8_t>(*address + 6), state_.siteIdUsages);
+    return WriteTwelve(*address, static_cast<uint8_t>(*address + 6), id.bytes());
 }
 
-int MouseCommands::WriteSitePasswordSlot()
+Reply<> MouseCommands::WriteSitePasswordSlot(uint8_t row, const SecretUsages<12>& password)
 {
-    const auto address = PasswordSlotAddress(state_.sitePasswordSlot);
+    const auto address = PasswordSlotAddress(row);
     if (!address) {
-        return 0;
+        return NoSuchSlot();
     }
-    return WriteTwelve(*address, static_cast<uint8_t>(*address + 6), state_.sitePasswordUsages);
+    return WriteTwelve(*address, static_cast<uint8_t>(*address + 6), password.bytes());
 }
 
-int MouseCommands::ClearSlot(uint8_t address)
+Reply<> MouseCommands::ClearSlot(std::optional<uint8_t> address)
 {
-    const std::array requests{CommandReport{{kRid, address}}, CommandReport{{kRid, static_cast<uint8_t>(address + 6)}},
+    if (!address) {
+        return NoSuchSlot();
+    }
+    const std::array requests{CommandReport{{kRid, *address}},
+                              CommandReport{{kRid, static_cast<uint8_t>(*address + 6)}},
                               CommandReport{{kRid, kFirstSiteEntry}}};
     std::array<ReplyBuffer, 3> replies;
-    return Exchange(requests, replies);
+    return Exchange<std::monostate, 3>(requests, replies);
 }
 
-int MouseCommands::ClearSiteIdSlot()
+Reply<> MouseCommands::ClearSiteIdSlot(uint8_t row)
 {
-    const auto address = IdSlotAddress(state_.siteIdSlot);
-    return address ? ClearSlot(*address) : 0;
+    return ClearSlot(IdSlotAddress(row));
 }
 
-int MouseCommands::ClearSitePasswordSlot()
+Reply<> MouseCommands::ClearSitePasswordSlot(uint8_t row)
 {
-    const auto address = PasswordSlotAddress(state_.sitePasswordSlot);
-    return address ? ClearSlot(*address) : 0;
+    return ClearSlot(PasswordSlotAddress(row));
 }
 
-MouseCommands::RawResult MouseCommands::SendRaw(std::span<const uint8_t> report, std::span<uint8_t> reply)
+Reply<std::vector<uint8_t>> MouseCommands::SendRaw(std::span<const uint8_t> report)
 {
-    std::fill(reply.begin(), reply.end(), 0);
+    Reply<std::vector<uint8_t>> result;
     if (report.empty()) {
-        return RawResult::SendFailed;
+        result.outcome = Outcome::SendFailed;
+        return result;
     }
-    auto access = link_.CommandAccess();
-    link_.currentReportId = report[0];
-    if (!link_.OpenDevice()) {
-        return RawResult::NoDevice;
+    auto session = link_.CommandSession();
+    if (!session.OpenDevice(report[0])) {
+        return result;
     }
-    if (!link_.SendReport(link_.deviceHandle, report)) {
-        link_.CloseDevice();
-        return RawResult::SendFailed;
+    const auto sent = session.SendReport(report);
+    for (const auto& earlier : sent.earlier) {
+        if (IsStatusReport(earlier)) {
+            result.statusReports.push_back(StatusFields::Decode(earlier));
+        }
     }
-    const int replied = link_.ReadReport(link_.deviceHandle, reply);
-    link_.CloseDevice();
-    return replied ? RawResult::Replied : RawResult::NoReply;
+    if (!sent.sent) {
+        result.outcome = Outcome::SendFailed;
+        return result;
+    }
+    result.outcome = Outcome::Done;
+    ReplyBuffer reply{};
+    const auto length = std::min<size_t>(session.capabilities().inputReportByteLength, reply.size());
+    result.answered = session.ReadReport(std::span(reply).first(length)) == 1;
+    if (result.answered) {
+        result.value.assign(reply.begin(), reply.begin() + static_cast<std::ptrdiff_t>(length));
+        if (IsStatusReport(result.value)) {
+            result.statusReports.push_back(StatusFields::Decode(result.value));
+        }
+    }
+    return result;
 }
 
 }  // namespace qmb

@@ -3,102 +3,91 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
+#include <vector>
 
 #include "device/device_link.h"
-#include "protocol/device_state.h"
+#include "protocol/command_reply.h"
 #include "protocol/reports.h"
+#include "protocol/secret_usages.h"
 
 namespace qmb {
 
-// Told, synchronously, each time a StatusReport has been taken into the
-// DeviceState (the control box refreshes from it).
-class DeviceStateListener {
-public:
-    virtual void OnDeviceStateChanged() = 0;
-
-protected:
-    ~DeviceStateListener() = default;
-};
-
-// The rows of a site entry, looked up in the slot tables.
-struct SiteEntryRows {
-    uint8_t idRow = 0;
-    uint8_t passwordRow = 0;
-};
-
-// Every command the program sends to the mouse. Each one takes the device,
-// opens the collection of its report id, sends its reports in order with
-// the mouse's 500 ms pause between them, reads one reply per report, closes
-// the device and takes the reply into the DeviceState. Results: 1 success,
-// 0 failure (open or send), and 2 for an enrolment the mouse had no free
-// slot for.
+// Every command the program sends to the mouse. Each one takes what it
+// sends as arguments and returns what it read: it takes the device, opens
+// the collection of its report id, sends its reports in order with the
+// mouse's 500 ms pause between them, reads one reply per report and closes
+// the device. It keeps no state; what the program knows of the mouse is
+// its caller's (see StateKeeper).
 class MouseCommands {
 public:
     using Pause = std::function<void(std::chrono::milliseconds)>;
 
-    MouseCommands(DeviceLink& link, DeviceState& state, Pause pause = DefaultPause());
-    ~MouseCommands();
-    MouseCommands(const MouseCommands&) = delete;
-    MouseCommands& operator=(const MouseCommands&) = delete;
+    explicit MouseCommands(DeviceLink& link, Pause pause = DefaultPause());
 
     static Pause DefaultPause();
 
-    void SetStateListener(DeviceStateListener* listener);
+    // The status bytes 2..6 of whatever came back, all zero when nothing
+    // did.
+    Reply<StatusFields> QueryStatus();
+    Reply<> WriteStatus(const StatusFields& status);
+    // The status write of a mode button: the reply is read as the mouse's
+    // state when it is a StatusReport.
+    Reply<std::optional<StatusFields>> ApplyModeButton(const StatusFields& status);
 
-    int QueryStatus();
-    int WriteStatus();
-    void ApplyModeButton();
+    Reply<ButtonMap> QueryButtonMap();
+    Reply<> WriteButtonMap(const ButtonMap& map);
+    Reply<FunctionKey> ReadFunctionKey(uint8_t address);
+    Reply<> WriteFunctionKey(uint8_t address, const FunctionKey& key);
 
-    int QueryButtonMap();
-    int WriteButtonMap();
-    int ReadFunctionKey(uint8_t address);
-    int WriteFunctionKey(uint8_t address);
+    Reply<SequenceRecord> QuerySequence();
+    Reply<> WriteSequence(const SequenceRecord& record);
 
-    int QuerySequence();
-    int WriteSequence();
+    Reply<> WriteMousePassword(const SecretUsages<12>& password);
+    Reply<> WriteShortPassword(const SecretUsages<6>& password);
+    Reply<> ClearShortPassword();
+    // Done with the accepting StatusReport, or Refused.
+    Reply<StatusFields> SignInMousePassword(const SecretUsages<12>& password);
+    Reply<StatusFields> SignInShortPassword(const SecretUsages<6>& password);
+    // The state the mouse answers with, read without looking at byte 1.
+    Reply<StatusFields> SignOut();
+    Reply<SupportAnswer> QuerySupport();
+    Reply<PasswordEnrolment> QueryPasswordEnrolled();
+    Reply<LockFlags> QueryLockFlags();
 
-    int WriteMousePassword();
-    int WriteShortPassword();
-    int ClearShortPassword();
-    int SignInMousePassword();
-    int SignInShortPassword();
-    int SignOut();
-    int QuerySupport();
-    int QueryPasswordEnrolled();
-    int QueryLockFlags();
-    int RefreshPasswordState();
+    // The site whose entry sits at `address` becomes the one the
+    // enrolment and slot commands apply to.
+    Reply<SiteSelection> SelectSite(uint8_t address);
+    Reply<SiteEntryRows> ReadSiteEntry(uint8_t address);
+    Reply<> EnrollSiteId(const SecretUsages<12>& id);
+    Reply<> EnrollSitePassword(const SecretUsages<12>& password);
+    // Slot rows as the slot tables number them; a row that names no slot
+    // is refused before anything is sent.
+    Reply<> WriteSiteIdSlot(uint8_t row, const SecretUsages<12>& id);
+    Reply<> WriteSitePasswordSlot(uint8_t row, const SecretUsages<12>& password);
+    Reply<> ClearSiteIdSlot(uint8_t row);
+    Reply<> ClearSitePasswordSlot(uint8_t row);
 
-    int SelectSite(uint8_t address);
-    int ReadSiteEntry(uint8_t address, SiteEntryRows& rows);
-    int EnrollSiteId();
-    int EnrollSitePassword();
-    int WriteSiteIdSlot();
-    int WriteSitePasswordSlot();
-    int ClearSiteIdSlot();
-    int ClearSitePasswordSlot();
-
-    // One report as given, its reply into `reply`: for tools that speak to
-    // the mouse directly.
-    enum class RawResult { NoDevice, SendFailed, NoReply, Replied };
-    RawResult SendRaw(std::span<const uint8_t> report, std::span<uint8_t> reply);
+    // One report as given and its reply, for tools that speak to the mouse
+    // directly.
+    Reply<std::vector<uint8_t>> SendRaw(std::span<const uint8_t> report);
 
 private:
-    // Whether a StatusReport can be the answer to a command.
-    enum class StatusReplies { Awaited, Stray };
+    // Whether a StatusReport read in a reply's place can be one the mouse
+    // sent by itself. Only on collection 4, where the mouse reports its
+    // state, and only for a command no StatusReport answers.
+    enum class StrayStatus { Impossible, Possible };
 
-    int Exchange(std::span<const CommandReport> requests, std::span<ReplyBuffer> replies,
-                 StatusReplies statusReplies = StatusReplies::Stray);
-    int WriteTwelve(uint8_t firstCode, uint8_t secondCode, std::span<const uint8_t, 12> usages);
-    int Enroll(uint8_t secondCode, std::span<const uint8_t, 12> usages);
-    int ClearSlot(uint8_t address);
-    CommandReport StatusWriteReport() const;
-    void TakeStatus(std::span<const uint8_t> report);
+    template <typename T, size_t Count>
+    Reply<T> Exchange(std::span<const CommandReport, Count> requests, std::array<ReplyBuffer, Count>& replies,
+                      StrayStatus stray = StrayStatus::Impossible);
+    Reply<> WriteTwelve(uint8_t firstCode, uint8_t secondCode, std::span<const uint8_t, 12> usages);
+    Reply<> Enroll(uint8_t secondCode, const SecretUsages<12>& usages);
+    Reply<> ClearSlot(std::optional<uint8_t> address);
 
     DeviceLink& link_;
-    DeviceState& state_;
     Pause pause_;
-    DeviceStateListener* listener_ = nullptr;
 };
 
 }  // namespace qmb

@@ -40,8 +40,8 @@ private:
 // A reply buffer: large enough for either collection's input reports.
 using ReplyBuffer = std::array<uint8_t, 9>;
 
-// The StatusReport's fields, and the one rule that takes them in.
-struct StatusReport {
+// The fields a StatusReport carries, and the one rule that reads them.
+struct StatusFields {
     uint8_t mode = 0;
     uint8_t resolution = 0;
     uint8_t reportInterval = 0;
@@ -50,12 +50,21 @@ struct StatusReport {
     uint8_t autoClickTarget = 0;
 
     // Bytes 2..6 of `report`; bytes the report lacks read as 0.
-    static StatusReport Decode(std::span<const uint8_t> report)
+    static StatusFields Decode(std::span<const uint8_t> report)
     {
         const auto at = [&](size_t i) -> uint8_t { return i < report.size() ? report[i] : 0; };
         const uint8_t flags = at(6);
         return {at(2), at(3), at(4), (flags >> 7) & 1, (flags >> 6) & 1, static_cast<uint8_t>(flags & 7)};
     }
+
+    bool operator==(const StatusFields&) const = default;
 };
+
+// Whether an input report is a StatusReport: byte 1 tells, whatever the
+// report id.
+inline bool IsStatusReport(std::span<const uint8_t> report)
+{
+    return report.size() > 1 && report[1] == kStatusCode;
+}
 
 }  // namespace qmb

@@ -3,8 +3,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
+
+#include "protocol/secret_usages.h"
 
 namespace qmb {
 
@@ -43,5 +46,16 @@ uint8_t CharToUsage(char character, size_t tableLength);
 // character has no usage or the text does not fit; `usages` is then all
 // zero, so no part of a refused secret stays behind.
 bool ConvertToUsages(std::string_view text, size_t tableLength, std::span<uint8_t> usages);
+
+// The same into a secret of its own; none when the text is refused.
+template <size_t N>
+std::optional<SecretUsages<N>> ToSecretUsages(std::string_view text, size_t tableLength)
+{
+    std::optional<SecretUsages<N>> secret(std::in_place);
+    if (!ConvertToUsages(text, tableLength, secret->bytes())) {
+        return std::nullopt;
+    }
+    return secret;
+}
 
 }  // namespace qmb

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string.h>
+
 #include <cstdint>
 #include <span>
 
@@ -8,10 +10,7 @@ namespace qmb {
 // Overwrites a buffer that held a secret, in a way the compiler keeps.
 inline void WipeSecret(std::span<uint8_t> bytes)
 {
-    volatile uint8_t* p = bytes.data();
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        p[i] = 0;
-    }
+    explicit_bzero(bytes.data(), bytes.size());
 }
 
 }  // namespace qmb

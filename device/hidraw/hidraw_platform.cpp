@@ -11,6 +11,8 @@
 #include <utility>
 
 #include "device/hidraw/hidraw_read.h"
+#include "device/hidraw/udev_notices.h"
+#include "device/system_platform.h"
 
 // Linux 5.11 added it; older headers lack the number.
 #ifndef HIDIOCSOUTPUT
@@ -246,12 +248,12 @@ void HidrawPlatform::Close(HidHandle handle)
     handles_.erase(found);
 }
 
-std::vector<std::string> HidrawPlatform::InaccessibleNodes(uint16_t vendorId, uint16_t productId) const
+std::vector<std::string> HidrawPlatform::InaccessibleNodes(const DeviceIdentity& identity) const
 {
     std::vector<std::string> inaccessible;
     for (const HidrawClassEntry& entry : ListHidrawNodes(sysfsRoot_)) {
         const std::optional<HidAttributes> ids = ReadHidrawUevent(sysfsRoot_, entry.name);
-        if (!ids || ids->vendorId != vendorId || ids->productId != productId) {
+        if (!ids || ids->vendorId != identity.vendorId || ids->productId != identity.productId) {
             continue;
         }
         const std::string path = NodePath(entry.name);
@@ -263,6 +265,11 @@ std::vector<std::string> HidrawPlatform::InaccessibleNodes(uint16_t vendorId, ui
         }
     }
     return inaccessible;
+}
+
+std::unique_ptr<DeviceNotices> HidrawPlatform::CreateNotices()
+{
+    return UdevNotices::Create();
 }
 
 std::string HidrawPlatform::NodePath(const std::string& name) const
@@ -287,6 +294,11 @@ HidHandle HidrawPlatform::NextHandle()
         lastHandle_ = lastHandle_ == INT_MAX ? 1 : lastHandle_ + 1;
     } while (handles_.contains(lastHandle_));
     return lastHandle_;
+}
+
+std::unique_ptr<HidPlatform> SystemHidPlatform()
+{
+    return std::make_unique<HidrawPlatform>();
 }
 
 }  // namespace qmb

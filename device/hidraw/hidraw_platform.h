@@ -9,7 +9,7 @@
 #include "device/hid_platform.h"
 #include "device/hidraw/report_descriptor.h"
 #include "device/hidraw/sysfs_hidraw.h"
-#include "device/hidraw/wake_event.h"
+#include "device/wake_event.h"
 
 namespace qmb {
 
@@ -42,9 +42,8 @@ public:
     void InterruptRead() override;
     void Close(HidHandle handle) override;
 
-    // Device nodes of the given device that exist but may not be opened for
-    // reading and writing by this user.
-    std::vector<std::string> InaccessibleNodes(uint16_t vendorId, uint16_t productId) const;
+    std::unique_ptr<DeviceNotices> CreateNotices() override;
+    std::vector<std::string> InaccessibleNodes(const DeviceIdentity& identity) const override;
 
 private:
     struct ListedInterface {

@@ -5,7 +5,7 @@
 #include <span>
 
 #include "device/hid_platform.h"
-#include "device/hidraw/wake_event.h"
+#include "device/wake_event.h"
 
 namespace qmb {
 

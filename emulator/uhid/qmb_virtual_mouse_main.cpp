@@ -12,17 +12,18 @@
 #include <string_view>
 
 #include "device/report_trace.h"
+#include "emulator/mouse_status.h"
 #include "emulator/uhid/mouse_descriptor.h"
 #include "emulator/uhid/uhid_device.h"
 #include "emulator/uhid/uhid_event_loop.h"
 #include "emulator/uhid/virtual_mouse_options.h"
+#include "protocol/secret_bytes.h"
 
 namespace {
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
-constexpr uint16_t kVendorId = 0x0095;
 constexpr uint16_t kDeviceVersion = 0x0100;
 
 static_assert(qmb::emu::kMouseReportDescriptor.size() <= HID_MAX_DESCRIPTOR_SIZE);
@@ -111,10 +112,10 @@ int main(int argc, char** argv) {
         std::cerr << "qmb-virtual-mouse: no signal descriptor: " << std::strerror(errno) << "\n";
         return kExitFailed;
     }
-    const auto trace = qmb::TraceToStandardError(options->trace);
+    const auto trace = qmb::TraceToStandardError(options->trace, qmb::kMouseSecrets);
     qmb::emu::UhidMouse mouse(options->modelNumber, trace.get());
 
-    const qmb::emu::UhidIdentity identity{"VELD QMB", "qmb-virtual-mouse", kVendorId, mouse.productId(),
+    const qmb::emu::UhidIdentity identity{"VELD QMB", "qmb-virtual-mouse", qmb::emu::kVendorId, mouse.productId(),
                                           kDeviceVersion};
     const qmb::emu::UhidDevice device("/dev/uhid", identity, qmb::emu::kMouseReportDescriptor);
     if (!device.plugged()) {
@@ -127,7 +128,7 @@ int main(int argc, char** argv) {
         std::cerr << "qmb-virtual-mouse: no event descriptor: " << std::strerror(errno) << "\n";
         return kExitFailed;
     }
-    std::printf("qmb-virtual-mouse: plugged in, vendor %04X product %04X (model %d), pid %d\n", kVendorId,
+    std::printf("qmb-virtual-mouse: plugged in, vendor %04X product %04X (model %d), pid %d\n", qmb::emu::kVendorId,
                 mouse.productId(), options->modelNumber, static_cast<int>(getpid()));
     std::fflush(stdout);
 

@@ -5,7 +5,7 @@
 #include <thread>
 #include <vector>
 
-#include "device/hidraw/wake_event.h"
+#include "device/wake_event.h"
 #include "emulator/uhid/uhid_mouse.h"
 
 namespace qmb::emu {

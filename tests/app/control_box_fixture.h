@@ -18,6 +18,7 @@
 #include "controls/skin_slider.h"
 #include "controls/transparent_static.h"
 #include "device/report_trace.h"
+#include "emulator/platform/emulated_platform.h"
 
 namespace qmb::test {
 
@@ -46,7 +47,7 @@ protected:
         if (!mousePresent) {
             mouse_->Unplug();
         }
-        session_ = std::make_unique<DeviceSession>(*mouse_, model, mouse_.get());
+        session_ = std::make_unique<DeviceSession>(*mouse_, model);
         dialog_ = std::make_unique<MainDialog>(*session_, korean, [] { return true; });
         dialog_->OnInitDialog();
     }

@@ -75,7 +75,7 @@ TEST_F(ControlBoxTest, ReportChangingOnlyTheTargetChangesNoControl)
     state().mode = 1;
     state().resolution = 3;
     state().reportInterval = 1;
-    ASSERT_EQ(session_->commands.WriteStatus(), 1);
+    ASSERT_TRUE(session_->keeper.Take(session_->commands.WriteStatus(StatusOf(state()))).ok());
     EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 01 03 01 00 04 00"}));
     EXPECT_EQ(IntervalLabel(), "mine");
 }
@@ -183,7 +183,7 @@ TEST_F(ControlBoxTest, RemovalOfTheMousePausesTheWatcherUntilAnArrival)
 TEST_F(ControlBoxTest, RemovalOfAnotherDeviceKeepsWatching)
 {
     Start(0);
-    dialog_->OnUsbNotice(UsbNotice::Removal);
+    dialog_->OnDeviceNotice(DeviceNotice::Removal);
     EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
 }
 

@@ -178,7 +178,7 @@ TEST_F(KoreanTranslationTest, AboutBoxAndItsMenuItemSpeakKorean)
 TEST_F(KoreanTranslationTest, ControlBoxMenuWithoutATrayOffersTheKoreanTrayItems)
 {
     mouse_ = std::make_unique<EmulatedPlatform>(0);
-    session_ = std::make_unique<DeviceSession>(*mouse_, 0, mouse_.get());
+    session_ = std::make_unique<DeviceSession>(*mouse_, 0);
     dialog_ = std::make_unique<MainDialog>(*session_, true, [] { return false; });
     dialog_->OnInitDialog();
     // The box is shown, but "Show" was never set: the menu of a hidden box.

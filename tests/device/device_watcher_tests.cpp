@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "device/device_watcher.h"
-#include "device/emulated_platform.h"
+#include "emulator/platform/emulated_platform.h"
 #include "protocol/device_state.h"
-#include "protocol/status_update.h"
+#include "protocol/model_table.h"
+#include "protocol/mouse_watch_listener.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/support/task_loop.h"
 
@@ -20,7 +21,7 @@ using Report = std::vector<uint8_t>;
 
 // The window's side: records what the watcher delivered, and on which
 // thread.
-struct RecordingListener : DeviceWatcherListener {
+struct RecordingListener : MouseWatchListener {
     std::vector<std::string> events;
     DeviceState state;
     std::thread::id thread = std::this_thread::get_id();
@@ -39,7 +40,7 @@ struct RecordingListener : DeviceWatcherListener {
     }
     void OnDeviceReset(std::span<const uint8_t> report) override
     {
-        TakeStatusReport(state, report);
+        TakeStatusFields(state, StatusFields::Decode(report));
         Note("reset");
     }
     void OnDeviceStateChanged() override { Note("changed"); }
@@ -48,10 +49,11 @@ struct RecordingListener : DeviceWatcherListener {
 
 struct WatchedMouse {
     EmulatedPlatform platform;
-    DeviceLink link{platform};
+    DeviceLink link{platform, MouseIdentity(0)};
     RecordingListener listener;
     test::TaskLoop ui;
-    DeviceWatcher watcher{link, listener, [this](std::function<void()> task) { ui.Post(std::move(task)); }};
+    DeviceWatcher watcher{link, kStatusReportId, listener,
+                          [this](std::function<void()> task) { ui.Post(std::move(task)); }};
 
     bool RunUntilEvents(size_t count, std::chrono::milliseconds limit = 2000ms)
     {
@@ -125,10 +127,10 @@ TEST(Watcher, DropsReportsThatAreNotStatusReportsOfCollectionFour)
     platform.Push({8, 0xCA, 1, 3, 1, 0, 1, 0});
     platform.Push({4, 0xC5, 1, 3, 1, 0, 1, 0});
     platform.Push({4, 0xCA, 2, 1, 0, 0, 0, 0});
-    DeviceLink link(platform);
+    DeviceLink link(platform, MouseIdentity(0));
     RecordingListener listener;
     test::TaskLoop ui;
-    DeviceWatcher watcher(link, listener, [&](std::function<void()> task) { ui.Post(std::move(task)); });
+    DeviceWatcher watcher(link, kStatusReportId, listener, [&](std::function<void()> task) { ui.Post(std::move(task)); });
     watcher.StartWatcher();
     ASSERT_TRUE(ui.RunUntil([&] { return listener.events.size() >= 2; }, 2000ms));
     watcher.StopWatcher();
@@ -168,7 +170,7 @@ TEST(Watcher, StoppedWatcherDeliversNothingAndLetsTheDeviceGoAtOnce)
     mouse.ui.RunFor(100ms);
     ASSERT_EQ(mouse.watcher.StopWatcher(), 1);
     const auto stopped = std::chrono::steady_clock::now();
-    { auto access = mouse.link.CommandAccess(); }
+    { auto session = mouse.link.CommandSession(); }
     EXPECT_LT(std::chrono::steady_clock::now() - stopped, 150ms);
 
     mouse.platform.PressReset();
@@ -200,11 +202,11 @@ TEST(Watcher, DeliveryQueuedBeforeAStopIsDropped)
 TEST(Watcher, AbsentMouseCostsAFewPassesASecond)
 {
     test::ScriptedPlatform platform;
-    DeviceLink link(platform);
+    DeviceLink link(platform, MouseIdentity(0));
     RecordingListener listener;
     test::TaskLoop ui;
     {
-        DeviceWatcher watcher(link, listener, [&](std::function<void()> task) { ui.Post(std::move(task)); });
+        DeviceWatcher watcher(link, kStatusReportId, listener, [&](std::function<void()> task) { ui.Post(std::move(task)); });
         watcher.StartWatcher();
         ui.RunFor(1000ms);
         watcher.StopWatcher();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "device/device_link.h"
+#include "protocol/model_table.h"
 #include "tests/support/scripted_platform.h"
 
 namespace qmb {
@@ -18,23 +19,18 @@ ScriptedPlatform::Interface Collection(uint16_t productId, uint8_t reportId)
     return interface;
 }
 
-size_t OpenedInterface(ScriptedPlatform& platform, const DeviceLink& link)
-{
-    return platform.opened.at(link.deviceHandle);
-}
-
 TEST(Discovery, ModelOneTakesOnlyTheElevenStepMouse)
 {
     ScriptedPlatform platform;
     platform.interfaces = {Collection(0xC048, 4), Collection(0xC049, 4)};
-    DeviceLink link(platform);
-    link.modelNumber = 1;
-    ASSERT_EQ(link.OpenDevice(), 1);
-    EXPECT_EQ(OpenedInterface(platform, link), 1u);
+    DeviceLink link(platform, MouseIdentity(1));
+    auto session = link.CommandSession();
+    ASSERT_EQ(session.OpenDevice(4), 1);
+    EXPECT_EQ(platform.OpenInterface(), 1u);
 
     platform.interfaces = {Collection(0xC048, 4)};
-    EXPECT_EQ(link.OpenDevice(), 0);
-    EXPECT_EQ(link.deviceHandle, kNoHandle);
+    EXPECT_EQ(session.OpenDevice(4), 0);
+    EXPECT_FALSE(session.isOpen());
 }
 
 TEST(Discovery, EveryOtherModelTakesOnlyTheThreeStepMouse)
@@ -42,10 +38,10 @@ TEST(Discovery, EveryOtherModelTakesOnlyTheThreeStepMouse)
     for (int model : {0, 2, 3, 4, 5, -1, 1000}) {
         ScriptedPlatform platform;
         platform.interfaces = {Collection(0xC049, 4), Collection(0xC048, 4)};
-        DeviceLink link(platform);
-        link.modelNumber = model;
-        ASSERT_EQ(link.OpenDevice(), 1) << model;
-        EXPECT_EQ(OpenedInterface(platform, link), 1u) << model;
+        DeviceLink link(platform, MouseIdentity(model));
+        auto session = link.CommandSession();
+    ASSERT_EQ(session.OpenDevice(4), 1) << model;
+        EXPECT_EQ(platform.OpenInterface(), 1u) << model;
     }
 }
 
@@ -53,19 +49,17 @@ TEST(Discovery, ReportIdTellsTheTwoCollectionsApart)
 {
     ScriptedPlatform platform;
     platform.interfaces = {Collection(0xC048, 8), Collection(0xC048, 4)};
-    DeviceLink link(platform);
+    DeviceLink link(platform, MouseIdentity(0));
+    auto session = link.CommandSession();
 
-    link.currentReportId = 4;
-    ASSERT_EQ(link.OpenDevice(), 1);
-    EXPECT_EQ(OpenedInterface(platform, link), 1u);
-    EXPECT_EQ(link.capabilities.firstInputButtonReportId, 4);
+    ASSERT_EQ(session.OpenDevice(4), 1);
+    EXPECT_EQ(platform.OpenInterface(), 1u);
+    EXPECT_EQ(session.capabilities().firstInputButtonReportId, 4);
 
-    link.currentReportId = 8;
-    ASSERT_EQ(link.OpenDevice(), 1);
-    EXPECT_EQ(OpenedInterface(platform, link), 0u);
+    ASSERT_EQ(session.OpenDevice(8), 1);
+    EXPECT_EQ(platform.OpenInterface(), 0u);
 
-    link.currentReportId = 5;
-    EXPECT_EQ(link.OpenDevice(), 0);
+    EXPECT_EQ(session.OpenDevice(5), 0);
     EXPECT_EQ(platform.openHandles, 0);
 }
 
@@ -81,12 +75,13 @@ TEST(Discovery, SkipsWhatIsNotTheMouseAndLeaksNoHandle)
     auto noAttributes = Collection(0xC048, 4);
     noAttributes.attributesFail = true;
     platform.interfaces = {otherVendor, noButtons, unopenable, noAttributes, Collection(0xC048, 4)};
-    DeviceLink link(platform);
+    DeviceLink link(platform, MouseIdentity(0));
+    auto session = link.CommandSession();
 
-    ASSERT_EQ(link.OpenDevice(), 1);
-    EXPECT_EQ(OpenedInterface(platform, link), 4u);
+    ASSERT_EQ(session.OpenDevice(4), 1);
+    EXPECT_EQ(platform.OpenInterface(), 4u);
     EXPECT_EQ(platform.openHandles, 1);
-    link.CloseDevice();
+    session.CloseDevice();
     EXPECT_EQ(platform.openHandles, 0);
 }
 
@@ -99,11 +94,12 @@ TEST(Discovery, OtherDevicesKnownFromTheirListingAreNotOpened)
     auto mouse = Collection(0xC048, 4);
     mouse.identityListed = true;
     platform.interfaces = {keyboard, mouse};
-    DeviceLink link(platform);
+    DeviceLink link(platform, MouseIdentity(0));
+    auto session = link.CommandSession();
 
-    ASSERT_EQ(link.OpenDevice(), 1);
+    ASSERT_EQ(session.OpenDevice(4), 1);
     EXPECT_EQ(std::count(platform.calls.begin(), platform.calls.end(), "Open 0"), 0);
-    EXPECT_EQ(OpenedInterface(platform, link), 1u);
+    EXPECT_EQ(platform.OpenInterface(), 1u);
 }
 
 TEST(Discovery, UnreadableDetailEndsTheSearch)
@@ -112,9 +108,10 @@ TEST(Discovery, UnreadableDetailEndsTheSearch)
     auto broken = Collection(0xC048, 4);
     broken.detailFails = true;
     platform.interfaces = {Collection(0xC048, 8), broken, Collection(0xC048, 4)};
-    DeviceLink link(platform);
+    DeviceLink link(platform, MouseIdentity(0));
+    auto session = link.CommandSession();
 
-    EXPECT_EQ(link.OpenDevice(), 0);
+    EXPECT_EQ(session.OpenDevice(4), 0);
     EXPECT_EQ(std::count(platform.calls.begin(), platform.calls.end(), "Open 2"), 0);
     EXPECT_EQ(platform.calls.back(), "End");
     EXPECT_EQ(platform.openHandles, 0);
@@ -124,11 +121,12 @@ TEST(Discovery, SecondOpenClosesTheFirstHandleBeforeItSearches)
 {
     ScriptedPlatform platform;
     platform.interfaces = {Collection(0xC048, 4)};
-    DeviceLink link(platform);
-    ASSERT_EQ(link.OpenDevice(), 1);
+    DeviceLink link(platform, MouseIdentity(0));
+    auto session = link.CommandSession();
+    ASSERT_EQ(session.OpenDevice(4), 1);
     platform.calls.clear();
 
-    ASSERT_EQ(link.OpenDevice(), 1);
+    ASSERT_EQ(session.OpenDevice(4), 1);
     ASSERT_GE(platform.calls.size(), 2u);
     EXPECT_EQ(platform.calls[0], "Close 0");
     EXPECT_EQ(platform.calls[1], "Begin");
@@ -140,15 +138,16 @@ TEST(Discovery, MissingHidSupportFailsQuietlyAndIsTriedAgain)
     ScriptedPlatform platform;
     platform.interfaces = {Collection(0xC048, 4)};
     platform.bindResults = {BindResult::Missing, BindResult::Missing};
-    DeviceLink link(platform);
+    DeviceLink link(platform, MouseIdentity(0));
+    auto session = link.CommandSession();
 
     testing::internal::CaptureStderr();
-    EXPECT_EQ(link.OpenDevice(), 0);
-    EXPECT_EQ(link.OpenDevice(), 0);
+    EXPECT_EQ(session.OpenDevice(4), 0);
+    EXPECT_EQ(session.OpenDevice(4), 0);
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(said, "Failed to load hidraw support.\n");
 
-    EXPECT_EQ(link.OpenDevice(), 1);
+    EXPECT_EQ(session.OpenDevice(4), 1);
     EXPECT_EQ(std::count(platform.calls.begin(), platform.calls.end(), "Bind"), 3);
 }
 
@@ -157,10 +156,11 @@ TEST(Discovery, UnusableHidSupportIsNotBoundASecondTime)
     ScriptedPlatform platform;
     platform.interfaces = {Collection(0xC048, 4)};
     platform.bindResults = {BindResult::Incomplete};
-    DeviceLink link(platform);
+    DeviceLink link(platform, MouseIdentity(0));
+    auto session = link.CommandSession();
 
-    EXPECT_EQ(link.OpenDevice(), 0);
-    EXPECT_EQ(link.OpenDevice(), 0);
+    EXPECT_EQ(session.OpenDevice(4), 0);
+    EXPECT_EQ(session.OpenDevice(4), 0);
     EXPECT_EQ(std::count(platform.calls.begin(), platform.calls.end(), "Bind"), 1);
 }
 
@@ -169,12 +169,13 @@ TEST(Discovery, LostEnumerationUnbindsSoTheNextOpenBindsAgain)
     ScriptedPlatform platform;
     platform.interfaces = {Collection(0xC048, 4)};
     platform.enumerationFails = true;
-    DeviceLink link(platform);
+    DeviceLink link(platform, MouseIdentity(0));
+    auto session = link.CommandSession();
 
-    EXPECT_EQ(link.OpenDevice(), 0);
+    EXPECT_EQ(session.OpenDevice(4), 0);
     EXPECT_EQ(platform.calls.back(), "Unbind");
     platform.enumerationFails = false;
-    EXPECT_EQ(link.OpenDevice(), 1);
+    EXPECT_EQ(session.OpenDevice(4), 1);
     EXPECT_EQ(std::count(platform.calls.begin(), platform.calls.end(), "Bind"), 2);
 }
 

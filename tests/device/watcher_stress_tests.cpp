@@ -4,8 +4,10 @@
 #include <thread>
 
 #include "device/device_watcher.h"
-#include "device/emulated_platform.h"
+#include "emulator/platform/emulated_platform.h"
+#include "protocol/model_table.h"
 #include "protocol/mouse_commands.h"
+#include "protocol/mouse_watch_listener.h"
 #include "tests/support/task_loop.h"
 
 namespace qmb {
@@ -13,7 +15,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-struct GuardedListener : DeviceWatcherListener {
+struct GuardedListener : MouseWatchListener {
     bool stopped = false;
     int deliveredWhileStopped = 0;
     int deliveries = 0;
@@ -35,37 +37,37 @@ struct GuardedListener : DeviceWatcherListener {
 TEST(WatcherStress, EveryCommandGetsItsOwnReplyAndNothingComesWhileStopped)
 {
     EmulatedPlatform platform;
-    DeviceLink link(platform);
+    DeviceLink link(platform, MouseIdentity(0));
     GuardedListener listener;
     test::TaskLoop ui;
-    DeviceWatcher watcher(link, listener, [&](std::function<void()> task) { ui.Post(std::move(task)); });
+    DeviceWatcher watcher(link, kStatusReportId, listener,
+                          [&](std::function<void()> task) { ui.Post(std::move(task)); });
     watcher.StartWatcher();
 
     std::atomic<bool> done{false};
     std::atomic<int> commands{0};
     std::atomic<int> mismatches{0};
     std::thread commander([&] {
-        DeviceState state;
-        MouseCommands mouse(link, state, [](std::chrono::milliseconds) {});
+        MouseCommands mouse(link, [](std::chrono::milliseconds) {});
         for (uint8_t i = 0; !done; ++i) {
-            state.mode = 2;
-            state.resolution = static_cast<uint8_t>(1 + i % 3);
-            state.autoClickTarget = 1;
-            if (mouse.WriteStatus() != 1) {
+            StatusFields status;
+            status.mode = 2;
+            status.resolution = static_cast<uint8_t>(1 + i % 3);
+            status.autoClickTarget = 1;
+            if (!mouse.WriteStatus(status).ok()) {
                 ++mismatches;
             }
-            state.buttonMap = {};
-            if (mouse.QueryButtonMap() != 1 || state.buttonMap != std::array<uint8_t, 5>{1, 2, 4, 8, 16}) {
+            const auto map = mouse.QueryButtonMap();
+            if (!map.ok() || map.value != ButtonMap{1, 2, 4, 8, 16}) {
                 ++mismatches;
             }
             // Each function key written is the one read back.
-            const std::array<uint8_t, 3> written{1, 0, static_cast<uint8_t>(4 + i % 26)};
-            state.functionKey = written;
-            if (mouse.WriteFunctionKey(0x11) != 1) {
+            const FunctionKey written{1, 0, static_cast<uint8_t>(4 + i % 26)};
+            if (!mouse.WriteFunctionKey(0x11, written).ok()) {
                 ++mismatches;
             }
-            state.functionKey = {};
-            if (mouse.ReadFunctionKey(0x11) != 1 || state.functionKey != written) {
+            const auto key = mouse.ReadFunctionKey(0x11);
+            if (!key.ok() || key.value != written) {
                 ++mismatches;
             }
             commands += 4;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "protocol/secret_bytes.h"
+
 namespace qmb::emu::test {
 namespace {
 
@@ -39,7 +41,7 @@ protected:
     UhidMouseTest() { mouse.Handle(Plain(UhidRequestType::Open)); }
 
     std::vector<std::string> traced;
-    ReportTrace trace{[this](std::string_view line) { traced.emplace_back(line); }};
+    ReportTrace trace{[this](std::string_view line) { traced.emplace_back(line); }, kMouseSecrets};
     UhidMouse mouse{0, &trace};
 };
 

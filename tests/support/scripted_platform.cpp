@@ -64,6 +64,7 @@ HidHandle ScriptedPlatform::Open(const HidInterfaceDetail& detail)
     }
     const HidHandle handle = nextHandle_++;
     opened[handle] = index;
+    openHandle_ = handle;
     ++openHandles;
     return handle;
 }
@@ -102,6 +103,9 @@ bool ScriptedPlatform::SetOutputReport(HidHandle handle, std::span<const uint8_t
 
 ReadResult ScriptedPlatform::Read(HidHandle, std::span<uint8_t> buffer, std::chrono::milliseconds timeout, bool)
 {
+    if (whileReading) {
+        whileReading();
+    }
     if (inbox_.empty()) {
         std::this_thread::sleep_for(std::min(timeout, std::chrono::milliseconds(5)));
         return {ReadStatus::TimedOut, 0};

@@ -36,6 +36,8 @@ public:
     bool enumerationFails = false;
     bool sendFails = false;
     Responder responder;
+    // Runs inside every read, before it answers.
+    std::function<void()> whileReading;
 
     std::vector<std::string> calls;
     std::vector<Report> sent;
@@ -62,9 +64,13 @@ public:
 
     // The interface index a handle was opened on.
     std::map<HidHandle, size_t> opened;
+    // The interface whose handle is open now (one at most, as the link
+    // keeps no more).
+    size_t OpenInterface() const { return opened.at(openHandle_); }
 
 private:
     HidHandle nextHandle_ = 10;
+    HidHandle openHandle_ = kNoHandle;
     std::deque<Report> inbox_;
 };
 

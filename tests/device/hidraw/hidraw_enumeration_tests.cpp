@@ -197,7 +197,7 @@ std::vector<std::string> InaccessibleNodesAsUnprivileged(const FakeHidrawTree& t
 {
     HidrawPlatform platform(tree.sysfsRoot(), tree.deviceDirectory());
     if (geteuid() != 0) {
-        return platform.InaccessibleNodes(kVendor, kProduct);
+        return platform.InaccessibleNodes({kVendor, kProduct});
     }
     chmod(tree.root().c_str(), 0755);
     int channel[2];
@@ -212,7 +212,7 @@ std::vector<std::string> InaccessibleNodesAsUnprivileged(const FakeHidrawTree& t
         if (setgid(kNobody) != 0 || setuid(kNobody) != 0) {
             _exit(2);
         }
-        for (const std::string& path : platform.InaccessibleNodes(kVendor, kProduct)) {
+        for (const std::string& path : platform.InaccessibleNodes({kVendor, kProduct})) {
             const std::string line = path + "\n";
             if (write(channel[1], line.data(), line.size()) != static_cast<ssize_t>(line.size())) {
                 _exit(3);

@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -32,11 +33,11 @@ public:
 
     explicit EmulatedPlatform(int modelNumber = 0);
 
+    // Each is told to every DeviceNotices made by CreateNotices, as a USB
+    // arrival or removal.
     void Unplug();
     void PlugIn();
     bool pluggedIn() const;
-    // Called on every plug-in (true) and unplug (false), like a USB notice.
-    void SetPlugListener(std::function<void(bool pluggedIn)> listener);
 
     void PressReset();
     void PressModeSwitch();
@@ -66,8 +67,13 @@ public:
                     bool interruptible) override;
     void InterruptRead() override;
     void Close(HidHandle handle) override;
+    std::unique_ptr<DeviceNotices> CreateNotices() override;
+
+    // Where the notices for one DeviceNotices wait.
+    class NoticeQueue;
 
 private:
+
     struct Pending {
         Report report;
         Clock::time_point readyAt;
@@ -81,7 +87,7 @@ private:
     void Press(const std::function<Report()>& press);
     void Deliver(const Report& report, Clock::time_point readyAt);
     Report Distort(Report reply) const;
-    void NotifyPlug(bool pluggedIn);
+    void Notify(DeviceNotice notice);
 
     mutable std::mutex mutex_;
     std::condition_variable inboxChanged_;
@@ -93,7 +99,7 @@ private:
     std::map<HidHandle, OpenCollection> open_;
     std::map<uint8_t, Report> held_;  // by report id
     std::vector<Report> sent_;
-    std::function<void(bool)> plugListener_;
+    std::vector<std::weak_ptr<NoticeQueue>> noticeQueues_;
     std::function<void()> sendObserver_;
 };
 

@@ -1,14 +1,16 @@
-#include "device/emulated_platform.h"
+#include "emulator/platform/emulated_platform.h"
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <utility>
+
+#include "device/wake_event.h"
 
 namespace qmb {
 
 namespace {
 
-constexpr uint16_t kVendorId = 0x0095;
 constexpr const char* kPath = "emulated:qmb";
 
 struct CollectionShape {
@@ -16,6 +18,54 @@ struct CollectionShape {
     uint16_t inputLength;
 };
 constexpr std::array<CollectionShape, 2> kCollections{{{4, 8}, {8, 9}}};
+
+}  // namespace
+
+// The notices of one DeviceNotices, shared with the platform that queues
+// them: either may go first.
+class EmulatedPlatform::NoticeQueue {
+public:
+    int fd() const { return wake_.fd(); }
+
+    void Push(DeviceNotice notice)
+    {
+        {
+            std::lock_guard lock(mutex_);
+            pending_.push_back(notice);
+        }
+        wake_.Signal();
+    }
+
+    std::deque<DeviceNotice> Take()
+    {
+        wake_.Drain();
+        std::lock_guard lock(mutex_);
+        return std::exchange(pending_, {});
+    }
+
+private:
+    WakeEvent wake_;
+    std::mutex mutex_;
+    std::deque<DeviceNotice> pending_;
+};
+
+namespace {
+
+class EmulatedNotices final : public DeviceNotices {
+public:
+    explicit EmulatedNotices(std::shared_ptr<EmulatedPlatform::NoticeQueue> queue) : queue_(std::move(queue)) {}
+
+    int fd() const override { return queue_->fd(); }
+    void ReadNotices(const std::function<void(DeviceNotice)>& handle) override
+    {
+        for (const DeviceNotice notice : queue_->Take()) {
+            handle(notice);
+        }
+    }
+
+private:
+    std::shared_ptr<EmulatedPlatform::NoticeQueue> queue_;
+};
 
 }  // namespace
 
@@ -36,7 +86,7 @@ void EmulatedPlatform::Unplug()
         held_.clear();
     }
     inboxChanged_.notify_all();
-    NotifyPlug(false);
+    Notify(DeviceNotice::Removal);
 }
 
 void EmulatedPlatform::PlugIn()
@@ -48,7 +98,7 @@ void EmulatedPlatform::PlugIn()
         }
         pluggedIn_ = true;
     }
-    NotifyPlug(true);
+    Notify(DeviceNotice::Arrival);
 }
 
 bool EmulatedPlatform::pluggedIn() const
@@ -57,22 +107,26 @@ bool EmulatedPlatform::pluggedIn() const
     return pluggedIn_;
 }
 
-void EmulatedPlatform::SetPlugListener(std::function<void(bool)> listener)
+void EmulatedPlatform::Notify(DeviceNotice notice)
 {
     std::lock_guard lock(mutex_);
-    plugListener_ = std::move(listener);
+    std::erase_if(noticeQueues_, [](const auto& queue) { return queue.expired(); });
+    for (const auto& weak : noticeQueues_) {
+        if (const auto queue = weak.lock()) {
+            queue->Push(notice);
+        }
+    }
 }
 
-void EmulatedPlatform::NotifyPlug(bool pluggedIn)
+std::unique_ptr<DeviceNotices> EmulatedPlatform::CreateNotices()
 {
-    std::function<void(bool)> listener;
-    {
-        std::lock_guard lock(mutex_);
-        listener = plugListener_;
+    auto queue = std::make_shared<NoticeQueue>();
+    if (queue->fd() < 0) {
+        return nullptr;
     }
-    if (listener) {
-        listener(pluggedIn);
-    }
+    std::lock_guard lock(mutex_);
+    noticeQueues_.push_back(queue);
+    return std::make_unique<EmulatedNotices>(std::move(queue));
 }
 
 void EmulatedPlatform::PressReset()
@@ -178,7 +232,7 @@ std::optional<HidAttributes> EmulatedPlatform::Attributes(HidHandle handle)
     if (!open_.contains(handle)) {
         return std::nullopt;
     }
-    return HidAttributes{kVendorId, mouse_.productId(), 0x0100};
+    return HidAttributes{emu::kVendorId, mouse_.productId(), 0x0100};
 }
 
 std::optional<HidCapabilities> EmulatedPlatform::Capabilities(HidHandle handle)

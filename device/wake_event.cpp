@@ -1,4 +1,4 @@
-#include "device/hidraw/wake_event.h"
+#include "device/wake_event.h"
 
 #include <sys/eventfd.h>
 #include <unistd.h>

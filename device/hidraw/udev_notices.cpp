@@ -1,4 +1,4 @@
-#include "device/usb_notifier.h"
+#include "device/hidraw/udev_notices.h"
 
 #include <libudev.h>
 
@@ -6,7 +6,7 @@
 
 namespace qmb {
 
-std::unique_ptr<UsbNotifier> UsbNotifier::Create()
+std::unique_ptr<UdevNotices> UdevNotices::Create()
 {
     udev* context = udev_new();
     if (!context) {
@@ -21,32 +21,32 @@ std::unique_ptr<UsbNotifier> UsbNotifier::Create()
         udev_unref(context);
         return nullptr;
     }
-    return std::unique_ptr<UsbNotifier>(new UsbNotifier(context, monitor));
+    return std::unique_ptr<UdevNotices>(new UdevNotices(context, monitor));
 }
 
-UsbNotifier::UsbNotifier(udev* context, udev_monitor* monitor) : context_(context), monitor_(monitor) {}
+UdevNotices::UdevNotices(udev* context, udev_monitor* monitor) : context_(context), monitor_(monitor) {}
 
-UsbNotifier::~UsbNotifier()
+UdevNotices::~UdevNotices()
 {
     udev_monitor_unref(monitor_);
     udev_unref(context_);
 }
 
-int UsbNotifier::fd() const
+int UdevNotices::fd() const
 {
     return udev_monitor_get_fd(monitor_);
 }
 
-void UsbNotifier::ReadNotices(const std::function<void(UsbNotice)>& handle)
+void UdevNotices::ReadNotices(const std::function<void(DeviceNotice)>& handle)
 {
     while (udev_device* device = udev_monitor_receive_device(monitor_)) {
         const char* action = udev_device_get_action(device);
         const std::string_view what = action ? action : "";
         udev_device_unref(device);
         if (what == "add") {
-            handle(UsbNotice::Arrival);
+            handle(DeviceNotice::Arrival);
         } else if (what == "remove") {
-            handle(UsbNotice::Removal);
+            handle(DeviceNotice::Removal);
         }
     }
 }

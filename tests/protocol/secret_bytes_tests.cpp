@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "device/report_trace.h"
+#include "protocol/secret_bytes.h"
 
 namespace qmb {
 namespace {
@@ -22,7 +23,7 @@ class TraceMasking : public testing::TestWithParam<Exchange> {};
 TEST_P(TraceMasking, WritesOnlyWhatCarriesNoSecret)
 {
     std::vector<std::string> lines;
-    ReportTrace trace([&](std::string_view line) { lines.emplace_back(line); });
+    ReportTrace trace([&](std::string_view line) { lines.emplace_back(line); }, kMouseSecrets);
     trace.Output(GetParam().output);
     trace.Input(GetParam().reply);
     ASSERT_EQ(lines.size(), 2u);
@@ -48,6 +49,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "< 08 47 ** ** ** ** ** ** **"},
         Exchange{{8, 0xAC, 4, 4, 4, 4, 4, 4, 0}, {8, 0xAC, 0, 0, 0, 0, 0, 0, 0}, "> 08 AC ** ** ** ** ** ** **",
                  "< 08 AC ** ** ** ** ** ** **"},
+        // Six data bytes from below the secret memory reach into it: the
+        // ones that land on 0x2F and 0x30 are the password's.
+        Exchange{{8, 0x2B, 1, 2, 3, 4, 5, 6, 0}, {8, 0x2B, 0, 0, 0, 0, 0, 0, 0}, "> 08 2B 01 02 03 04 ** ** **",
+                 "< 08 2B 00 00 00 00 ** ** **"},
+        Exchange{{8, 0xFF, 0x2A, 0, 0, 0, 0, 0, 0}, {8, 0xFF, 1, 2, 3, 4, 5, 6, 0}, "> 08 FF 2A 00 00 00 00 00 00",
+                 "< 08 FF 01 02 03 04 05 ** **"},
         // Site entries and the clear report carry no secret.
         Exchange{{8, 0xAD, 0, 0, 0, 0, 0, 0, 0}, {8, 0xAD, 0, 0, 0, 0, 0, 0, 0}, "> 08 AD 00 00 00 00 00 00 00",
                  "< 08 AD 00 00 00 00 00 00 00"},
@@ -74,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Trace, AnUnsolicitedReportAfterASecretExchangeIsReadable)
 {
     std::vector<std::string> lines;
-    ReportTrace trace([&](std::string_view line) { lines.emplace_back(line); });
+    ReportTrace trace([&](std::string_view line) { lines.emplace_back(line); }, kMouseSecrets);
     trace.Output(Report{8, 0xFF, 0x2F, 0, 0, 0, 0, 0, 0});
     trace.Input(Report{8, 0xFF, 0, 0, 0, 0, 0, 0, 0});
     trace.Input(Report{4, 0x01, 1, 3, 1, 0, 1, 0});

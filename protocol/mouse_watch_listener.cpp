@@ -1,0 +1,44 @@
+#include "protocol/mouse_watch_listener.h"
+
+#include <algorithm>
+#include <array>
+
+#include "protocol/reports.h"
+
+namespace qmb {
+
+namespace {
+
+constexpr std::array<uint8_t, 5> kResetPattern{0x01, 0x03, 0x01, 0x00, 0x01};  // bytes 2..6
+
+bool IsResetPattern(std::span<const uint8_t> report)
+{
+    return report.size() >= 2 + kResetPattern.size() &&
+           std::equal(kResetPattern.begin(), kResetPattern.end(), report.begin() + 2);
+}
+
+}  // namespace
+
+void TakePolledStatus(DeviceState& state, const PolledStatus& status)
+{
+    state.mode = status.mode;
+    state.resolution = status.resolution;
+    state.reportInterval = status.reportInterval;
+    state.autoClickOn = status.autoClickOn;
+    state.siteModeOn = status.siteModeOn;
+}
+
+void MouseWatchListener::OnReportPolled(std::span<const uint8_t> report)
+{
+    if (report.empty() || report[0] != kStatusReportId || !IsStatusReport(report)) {
+        return;
+    }
+    const auto fields = StatusFields::Decode(report);
+    OnStatusPolled({fields.mode, fields.resolution, fields.reportInterval, fields.autoClickOn, fields.siteModeOn});
+    if (IsResetPattern(report)) {
+        OnDeviceReset(report);
+    }
+    OnDeviceStateChanged();
+}
+
+}  // namespace qmb

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <optional>
+#include <variant>
+
+#include "protocol/command_reply.h"
+#include "protocol/device_state.h"
+
+namespace qmb {
+
+// Told, synchronously, each time a StatusReport has been taken into the
+// DeviceState (the control box refreshes from it).
+class DeviceStateListener {
+public:
+    virtual void OnDeviceStateChanged() = 0;
+
+protected:
+    ~DeviceStateListener() = default;
+};
+
+// Keeps a DeviceState in step with what the mouse says. Take runs on a
+// command's reply: every StatusReport that came in is taken into the state
+// and announced, in order; then whatever the command read that tells of the
+// mouse's state. A command that failed leaves the state as it was.
+class StateKeeper {
+public:
+    explicit StateKeeper(DeviceState& state);
+
+    void SetListener(DeviceStateListener* listener);
+
+    // A StatusReport's six fields, announced.
+    void TakeStatus(const StatusFields& status);
+
+    template <typename T>
+    const Reply<T>& Take(const Reply<T>& reply)
+    {
+        for (const auto& status : reply.statusReports) {
+            TakeStatus(status);
+        }
+        TakeValue(reply);
+        return reply;
+    }
+
+private:
+    void TakeValue(const Reply<std::monostate>&) {}
+    void TakeValue(const Reply<std::vector<uint8_t>>&) {}
+    void TakeValue(const Reply<SupportAnswer>&) {}
+    void TakeValue(const Reply<SiteEntryRows>&) {}
+    // QueryStatus, SignOut, an accepted sign-in: the state the command read.
+    void TakeValue(const Reply<StatusFields>& reply);
+    void TakeValue(const Reply<std::optional<StatusFields>>& reply);
+    void TakeValue(const Reply<ButtonMap>& reply);
+    void TakeValue(const Reply<FunctionKey>& reply);
+    void TakeValue(const Reply<SequenceRecord>& reply);
+    void TakeValue(const Reply<PasswordEnrolment>& reply);
+    void TakeValue(const Reply<LockFlags>& reply);
+    void TakeValue(const Reply<SiteSelection>& reply);
+
+    DeviceState& state_;
+    DeviceStateListener* listener_ = nullptr;
+};
+
+}  // namespace qmb
