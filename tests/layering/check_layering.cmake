@@ -1,0 +1,63 @@
+# Checks every #include of the program's own folders against the one-way
+# layering: a folder may include its own headers and those of the folders
+# its rule names, nothing else. A folder without a rule fails too, so a new
+# folder needs its place in the table.
+#
+#   cmake -DSOURCE_DIR=<tree> -P check_layering.cmake
+
+cmake_minimum_required(VERSION 3.25)
+
+set(rules
+  "device: device"
+  "device/hidraw: device/hidraw device"
+  "protocol: protocol device"
+  "emulator: emulator"
+  "emulator/platform: emulator/platform emulator device"
+  "emulator/uhid: emulator/uhid emulator device protocol"
+  "credentials: credentials"
+  "controls: controls"
+  "config: config controls device protocol"
+  "app/notice: app/notice"
+  "app: app app/notice config controls credentials device protocol emulator/platform"
+  "cli: cli credentials device protocol emulator/platform"
+  "fuzz: device device/hidraw protocol"
+)
+# Tests and benchmarks stand outside the layers: they may reach anything.
+set(unchecked tests bench)
+
+foreach(rule IN LISTS rules)
+  string(REGEX MATCH "^([^:]+): (.*)$" _ "${rule}")
+  string(REPLACE " " ";" allowed "${CMAKE_MATCH_2}")
+  set("allowed_${CMAKE_MATCH_1}" "${allowed}")
+endforeach()
+
+file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
+set(faults 0)
+set(checked 0)
+foreach(source IN LISTS sources)
+  string(REGEX MATCH "^[^/]+" top "${source}")
+  if(top IN_LIST unchecked OR top MATCHES "^build" OR NOT source MATCHES "/")
+    continue()
+  endif()
+  get_filename_component(folder "${source}" DIRECTORY)
+  if(NOT DEFINED "allowed_${folder}")
+    message(SEND_ERROR "${source}: the folder ${folder} has no place in the layering table")
+    math(EXPR faults "${faults} + 1")
+    continue()
+  endif()
+  math(EXPR checked "${checked} + 1")
+  file(STRINGS "${SOURCE_DIR}/${source}" includes REGEX "^#include \"")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^#include \"([^\"]+)\".*$" "\\1" included "${line}")
+    get_filename_component(included_folder "${included}" DIRECTORY)
+    if(NOT included_folder IN_LIST "allowed_${folder}")
+      message(SEND_ERROR "${source}: includes ${included}, but ${folder} may not depend on ${included_folder}")
+      math(EXPR faults "${faults} + 1")
+    endif()
+  endforeach()
+endforeach()
+
+if(faults GREATER 0)
+  message(FATAL_ERROR "${faults} include(s) against the layering")
+endif()
+message(STATUS "layering: ${checked} files, every include goes the one way")
