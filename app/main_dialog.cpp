@@ -47,8 +47,7 @@ MainDialog::MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAv
     // Shells that draw the menu themselves (StatusNotifierItem) only report
     // presses, so the same menu is also the icon's context menu.
     trayIcon_.setContextMenu(&trayMenu_.menu());
-    connect(&trayMenu_.menu(), &QMenu::aboutToShow, this,
-            [this] { trayMenu_.Fill(ChooseTrayMenu(showFlag_, topmostFlag_)); });
+    connect(&trayMenu_.menu(), &QMenu::aboutToShow, this, &MainDialog::OnTrayMenuAboutToShow);
     trayMenu_.Fill(ChooseTrayMenu(showFlag_, topmostFlag_));
     connect(&trayIcon_, &QSystemTrayIcon::activated, this, &MainDialog::OnTrayActivated);
     connect(&trayMenu_, &TrayMenu::commandChosen, this, &MainDialog::OnCommand);
@@ -183,15 +182,26 @@ void MainDialog::OnDeviceNotice(DeviceNotice notice)
 
 void MainDialog::OnTrayActivated(QSystemTrayIcon::ActivationReason reason)
 {
+    // A right press needs nothing here: the tray opens the icon's context
+    // menu itself, and tells of the press only afterwards.
     if (reason == QSystemTrayIcon::Trigger) {
         showFlag_ = static_cast<int>(ReadUserDword(kUserKey, kShowName));
         ApplyShowFlag(showFlag_ == 1);
         ShowTrayMenu();
-    } else if (reason == QSystemTrayIcon::Context) {
-        // The icon's context menu opens by itself.
+    }
+}
+
+void MainDialog::OnTrayMenuAboutToShow()
+{
+    // Shown for anything but a left press, the menu is the icon's context
+    // menu: a right press, whose rule runs now, before the variant is
+    // chosen.
+    if (!leftPressMenu_) {
         showFlag_ = static_cast<int>(ReadUserDword(kUserKey, kShowName));
         ApplyShowFlag(showFlag_ != 0);
     }
+    leftPressMenu_ = false;
+    trayMenu_.Fill(ChooseTrayMenu(showFlag_, topmostFlag_));
 }
 
 void MainDialog::ShowTrayMenu()
@@ -199,7 +209,7 @@ void MainDialog::ShowTrayMenu()
     if (box_.isVisible()) {
         box_.activateWindow();
     }
-    trayMenu_.Fill(ChooseTrayMenu(showFlag_, topmostFlag_));
+    leftPressMenu_ = true;
     trayMenu_.menu().popup(QCursor::pos());
 }
 

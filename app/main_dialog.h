@@ -60,6 +60,7 @@ private:
     void OnStatusPolled(const PolledStatus& status) override;
     void OnDeviceStateChanged() override;
 
+    void OnTrayMenuAboutToShow();
     void ApplyShowFlag(bool show);
     void ToggleTopmost();
     void ToggleControlBox();
@@ -82,6 +83,8 @@ private:
     int trayChecks_ = 0;
     int showFlag_ = 0;
     int topmostFlag_ = 0;
+    // The tray menu about to open was asked for by a left press.
+    bool leftPressMenu_ = false;
     std::unique_ptr<DeviceWatcher> watcher_;
     std::unique_ptr<DeviceNotices> notices_;
     std::unique_ptr<QSocketNotifier> noticesReadable_;

@@ -9,6 +9,14 @@ namespace {
 
 class ControlBoxTest : public ControlBoxFixture {
 protected:
+    // A right press on an XEmbed tray: the icon's context menu opens, then
+    // the press is told.
+    void RightPress()
+    {
+        dialog_->trayMenu().menu().popup(QPoint(0, 0));
+        emit dialog_->trayIcon().activated(QSystemTrayIcon::Context);
+    }
+
     // The mouse reports a state by itself; the watcher brings it in.
     bool MouseReports(std::vector<uint8_t> report)
     {
@@ -140,8 +148,26 @@ TEST_F(ControlBoxTest, TrayPressFollowsShowAndAlwaysOpensTheMenu)
     dialog_->OnTrayActivated(QSystemTrayIcon::Trigger);
     EXPECT_FALSE(box().isVisible());
     dialog_->trayMenu().menu().hide();
-    dialog_->OnTrayActivated(QSystemTrayIcon::Context);
+    RightPress();
     EXPECT_TRUE(box().isVisible());
+}
+
+TEST_F(ControlBoxTest, RightPressChoosesTheMenuFromShowReadAtThePress)
+{
+    // The first press after a start with "Show" 1: the tray opens the menu
+    // before it tells of the press, and the menu must already say shown.
+    WriteUserDword(kUserKey, kShowName, 1);
+    Start(0);
+    RightPress();
+    EXPECT_TRUE(box().isVisible());
+    EXPECT_EQ(dialog_->trayMenu().variant(), 152);
+    EXPECT_TRUE(dialog_->trayMenu().menu().actions().at(2)->isChecked());
+    dialog_->trayMenu().menu().hide();
+
+    WriteUserDword(kUserKey, kShowName, 0);
+    RightPress();
+    EXPECT_FALSE(box().isVisible());
+    EXPECT_EQ(dialog_->trayMenu().variant(), 150);
 }
 
 TEST_F(ControlBoxTest, EnterAndEscapeDoNothing)
