@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdio>
+
 #include "app/device_session.h"
 #include "app/main_dialog.h"
 #include "app/single_instance.h"
@@ -22,9 +24,18 @@ MainApp::~MainApp() = default;
 int MainApp::InitInstance()
 {
     SingleInstance instance("QMBPro");
-    if (!instance.Acquire()) {
+    switch (instance.Acquire()) {
+    case SingleInstance::Lock::HeldByAnother:
         instance.AskRunningToShow();
         return 0;
+    case SingleInstance::Lock::Unavailable:
+        // Refusing to start would leave the user without the program over
+        // a directory problem; a second copy is the lesser harm.
+        std::fprintf(stderr, "qmbpro: %s; starting without the single-instance check\n",
+                     qUtf8Printable(instance.failure()));
+        break;
+    case SingleInstance::Lock::Acquired:
+        break;
     }
 
     const bool korean = QLocale().language() == QLocale::Korean;

@@ -12,11 +12,18 @@ namespace qmb {
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
+    enum class Lock {
+        Acquired,       // this process is the one; it listens for later starts
+        HeldByAnother,  // another copy runs
+        Unavailable,    // no lock to take: see failure()
+    };
+
     explicit SingleInstance(const QString& name);
     ~SingleInstance() override;
 
-    // True when this process is the one; it then listens for later starts.
-    bool Acquire();
+    Lock Acquire();
+    // Why the lock was unavailable, naming the path; empty otherwise.
+    const QString& failure() const { return failure_; }
     // From a later start: asks the running copy to show its control box.
     bool AskRunningToShow() const;
 
@@ -24,8 +31,11 @@ signals:
     void showRequested();
 
 private:
+    void Listen();
+
     QString lockPath_;
     QString socketPath_;
+    QString failure_;
     int lockFd_ = -1;
     QLocalServer server_;
 };

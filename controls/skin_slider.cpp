@@ -11,11 +11,41 @@
 
 namespace qmb {
 
+namespace {
+
+// A held press in the channel pages again after this long, then this often,
+// as Qt's own sliders do.
+constexpr int kPageRepeatDelay = 500;
+constexpr int kPageRepeatInterval = 50;
+
+bool IsMovementKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
 SkinSlider::SkinSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent)
 {
     setAutoFillBackground(false);
     setPageStep(1);
     setCursor(Qt::PointingHandCursor);
+    connect(&pageRepeat_, &QTimer::timeout, this, [this] {
+        pageRepeat_.setInterval(kPageRepeatInterval);
+        PageTowardsPointer();
+    });
 }
 
 int SkinSlider::ThumbCentre(int value) const
@@ -31,6 +61,15 @@ int SkinSlider::ValueAt(int x) const
     const int travel = std::max(1, width() - kThumbWidth);
     const double step = static_cast<double>(x - kThumbWidth / 2) * (maximum() - minimum()) / travel;
     return std::clamp(minimum() + static_cast<int>(std::lround(step)), minimum(), maximum());
+}
+
+int SkinSlider::SideOfThumb(int x) const
+{
+    const int centre = ThumbCentre(sliderPosition());
+    if (x < centre - kThumbWidth / 2) {
+        return -1;
+    }
+    return x > centre + kThumbWidth / 2 ? 1 : 0;
 }
 
 void SkinSlider::TakeSnapshot()
@@ -82,35 +121,61 @@ void SkinSlider::MoveBy(int value)
     }
 }
 
+void SkinSlider::PageTowardsPointer()
+{
+    if (SideOfThumb(pagePointerX_) == pageDirection_) {
+        MoveBy(std::clamp(sliderPosition() + pageDirection_ * pageStep(), minimum(), maximum()));
+    }
+}
+
+void SkinSlider::EndTrack()
+{
+    setSliderDown(false);
+    pageDirection_ = 0;
+    pageRepeat_.stop();
+    emit scrolled();
+}
+
 void SkinSlider::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
         event->ignore();
         return;
     }
-    setSliderDown(true);
-    MoveBy(ValueAt(static_cast<int>(event->position().x())));
+    const int x = static_cast<int>(event->position().x());
+    pageDirection_ = SideOfThumb(x);
+    if (pageDirection_ == 0) {
+        setSliderDown(true);
+        MoveBy(ValueAt(x));
+    } else {
+        pagePointerX_ = x;
+        PageTowardsPointer();
+        pageRepeat_.start(kPageRepeatDelay);
+    }
     event->accept();
 }
 
 void SkinSlider::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!isSliderDown()) {
+    const int x = static_cast<int>(event->position().x());
+    if (isSliderDown()) {
+        MoveBy(ValueAt(x));
+    } else if (pageDirection_ != 0) {
+        pagePointerX_ = x;
+    } else {
         event->ignore();
         return;
     }
-    MoveBy(ValueAt(static_cast<int>(event->position().x())));
     event->accept();
 }
 
 void SkinSlider::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (!isSliderDown() || event->button() != Qt::LeftButton) {
+    if (event->button() != Qt::LeftButton || (!isSliderDown() && pageDirection_ == 0)) {
         event->ignore();
         return;
     }
-    setSliderDown(false);
-    emit scrolled();
+    EndTrack();
     event->accept();
 }
 
@@ -121,6 +186,17 @@ void SkinSlider::keyPressEvent(QKeyEvent* event)
     if (sliderPosition() != before) {
         emit scrolled();
     }
+}
+
+void SkinSlider::keyReleaseEvent(QKeyEvent* event)
+{
+    // A held key repeats its presses; only letting go ends the track.
+    if (IsMovementKey(event->key()) && !event->isAutoRepeat()) {
+        emit scrolled();
+        event->accept();
+        return;
+    }
+    QSlider::keyReleaseEvent(event);
 }
 
 void SkinSlider::wheelEvent(QWheelEvent* event)

@@ -7,7 +7,7 @@ set -eu
 
 build="cmake ninja-build g++ pkg-config libudev-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev \
 qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev libgtest-dev libgmock-dev"
-test_only="libbenchmark-dev clang libclang-rt-14-dev xvfb xauth fonts-dejavu-core \
+test_only="libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool fonts-dejavu-core \
 qemu-system-x86 busybox-static cpio kmod xz-utils"
 
 case "${1:-}" in

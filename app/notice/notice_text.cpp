@@ -17,19 +17,19 @@ namespace {
 constexpr int kCellHeight = 60;
 constexpr int kAverageCharacterWidth = 26;
 
+}  // namespace
+
 QFont NoticeFont()
 {
     QFont font;
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setBold(true);
+    font.setWeight(QFont::DemiBold);
     font.setPixelSize(kCellHeight);
     font.setPixelSize(std::max(1, kCellHeight * kCellHeight / std::max(1, QFontMetrics(font).height())));
     font.setStretch(std::clamp(100 * kAverageCharacterWidth / std::max(1, QFontMetrics(font).averageCharWidth()),
                                int{QFont::UltraCondensed}, int{QFont::UltraExpanded}));
     return font;
 }
-
-}  // namespace
 
 QString NoticeLine(const QString& text)
 {

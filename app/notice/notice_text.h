@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -12,6 +13,10 @@ inline constexpr QSize kNoticeSize(800, 77);
 
 // Longer texts are cut to this many characters.
 inline constexpr int kNoticeMaxCharacters = 60;
+
+// The notice's letters: Arial or the nearest face, demi-bold, in a cell 60
+// pixels high with characters 26 pixels wide on average.
+QFont NoticeFont();
 
 // The first kNoticeMaxCharacters characters of text, a character being what
 // the reader sees as one (a surrogate pair or a base letter with its marks is

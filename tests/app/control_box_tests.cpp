@@ -195,6 +195,19 @@ TEST_F(ControlBoxTest, AnyUsbArrivalQueriesTheMouseAndRefreshes)
     EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
 }
 
+TEST_F(ControlBoxTest, UsbArrivalWhileTheMouseStaysQueriesItAndRefreshes)
+{
+    Start(0);
+    Wire();
+    box().resolutionLabel()->setText("stale");
+    box().button(kFunctionModeButton)->setEnabled(false);
+    dialog_->OnDeviceNotice(DeviceNotice::Arrival);
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 FF CA 00 00 00 00 00"}));
+    EXPECT_EQ(ResolutionLabel(), "1600");
+    EXPECT_TRUE(box().button(kFunctionModeButton)->isEnabled());
+    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+}
+
 TEST_F(ControlBoxTest, RemovalOfTheMousePausesTheWatcherUntilAnArrival)
 {
     Start(0);

@@ -102,10 +102,15 @@ TEST_F(PanelActionsTest, DraggingTheResolutionSliderSendsEveryStep)
     dialog_->ShowControlBox();
     Wire();
     SkinSlider* slider = box().resolutionSlider();
+    ASSERT_EQ(slider->value(), 3);
     std::vector<QString> labels;
     QObject::connect(slider, &SkinSlider::scrolled, [&] { labels.push_back(ResolutionLabel()); });
 
-    QTest::mousePress(slider, Qt::LeftButton, {}, ThumbPoint(slider, 1));
+    // Grab the thumb, pull it to the left end, then all the way right.
+    QTest::mousePress(slider, Qt::LeftButton, {}, ThumbPoint(slider, 3));
+    EXPECT_TRUE(Wire().empty());
+    QTest::mouseMove(slider, ThumbPoint(slider, 2));
+    QTest::mouseMove(slider, ThumbPoint(slider, 1));
     for (int value = 2; value <= 11; ++value) {
         QTest::mouseMove(slider, ThumbPoint(slider, value));
     }
@@ -113,14 +118,46 @@ TEST_F(PanelActionsTest, DraggingTheResolutionSliderSendsEveryStep)
 
     const auto wire = Wire();
     ASSERT_EQ(wire.size(), labels.size());
-    ASSERT_GE(wire.size(), 10u);
-    EXPECT_EQ(wire.front(), "04 CA 01 01 01 00 01 00");
-    EXPECT_EQ(wire[1], "04 CA 01 02 01 00 01 00");
+    // Down to 1, up through 2 .. 11, and the release once more.
+    ASSERT_EQ(wire.size(), 13u);
+    EXPECT_EQ(wire[0], "04 CA 01 02 01 00 01 00");
+    EXPECT_EQ(wire[1], "04 CA 01 01 01 00 01 00");
+    EXPECT_EQ(wire[2], "04 CA 01 02 01 00 01 00");
+    EXPECT_EQ(wire[11], "04 CA 01 0B 01 00 01 00");
     EXPECT_EQ(wire.back(), "04 CA 01 0B 01 00 01 00");
-    EXPECT_EQ(labels.front(), "125");
-    EXPECT_EQ(labels[1], "250");
+    EXPECT_EQ(labels[1], "125");
+    EXPECT_EQ(labels[2], "250");
     EXPECT_EQ(labels.back(), "1375");
     EXPECT_EQ(box().profileCombo()->currentIndex(), 3);
+}
+
+TEST_F(PanelActionsTest, PressInTheChannelPagesOneStepPerPressAndRepeatsWhileHeld)
+{
+    Start(1);
+    dialog_->ShowControlBox();
+    Wire();
+    SkinSlider* slider = box().resolutionSlider();
+    ASSERT_EQ(slider->value(), 3);
+
+    // A click right of the thumb: one step toward it, and the release ends
+    // the track with the same state once more.
+    QTest::mouseClick(slider, Qt::LeftButton, {}, ThumbPoint(slider, 9));
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 01 04 01 00 01 00", "04 CA 01 04 01 00 01 00"}));
+    EXPECT_EQ(slider->value(), 4);
+    EXPECT_EQ(ResolutionLabel(), "500");
+    QTest::mouseClick(slider, Qt::LeftButton, {}, ThumbPoint(slider, 1));
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 01 03 01 00 01 00", "04 CA 01 03 01 00 01 00"}));
+
+    // Held, it steps on until the thumb is under the pointer, and stays.
+    QTest::mousePress(slider, Qt::LeftButton, {}, ThumbPoint(slider, 7));
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 01 04 01 00 01 00"}));
+    ASSERT_TRUE(RunUntil([&] { return slider->value() == 7; }));
+    Run(300);
+    EXPECT_EQ(slider->value(), 7);
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, ThumbPoint(slider, 7));
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 01 05 01 00 01 00", "04 CA 01 06 01 00 01 00",
+                                                "04 CA 01 07 01 00 01 00", "04 CA 01 07 01 00 01 00"}));
+    EXPECT_EQ(ResolutionLabel(), "875");
 }
 
 TEST_F(PanelActionsTest, MovingTheIntervalAloneAlsoSendsTheResolution)
@@ -130,9 +167,12 @@ TEST_F(PanelActionsTest, MovingTheIntervalAloneAlsoSendsTheResolution)
     Wire();
     SkinSlider* slider = box().intervalSlider();
     slider->setFocus();
-    QTest::keyClick(slider, Qt::Key_Right);
+    QTest::keyPress(slider, Qt::Key_Right);
     EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 01 03 02 00 01 00"}));
     EXPECT_EQ(IntervalLabel(), "3 msec");
+    // Letting the key go ends the track: the same state once more.
+    QTest::keyRelease(slider, Qt::Key_Right);
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 01 03 02 00 01 00"}));
 }
 
 TEST_F(PanelActionsTest, AutoClickSwitchesBitSevenAndTheSequenceButton)

@@ -1,3 +1,4 @@
+#include <QFontMetrics>
 #include <QTest>
 
 #include "app/notice/notice_text.h"
@@ -57,6 +58,16 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, line);
         QCOMPARE(qmb::NoticeLine(text), line);
+    }
+
+    void lettersAreDemiBoldInASixtyPixelCell()
+    {
+        const QFont font = qmb::NoticeFont();
+        QCOMPARE(font.weight(), QFont::DemiBold);
+        const QFontMetrics metrics(font);
+        QVERIFY2(qAbs(metrics.height() - 60) <= 2, qPrintable(QStringLiteral("cell %1").arg(metrics.height())));
+        QVERIFY2(qAbs(metrics.averageCharWidth() - 26) <= 2,
+                 qPrintable(QStringLiteral("average width %1").arg(metrics.averageCharWidth())));
     }
 
     void emptyLineLeavesTheSurfaceBlack()
