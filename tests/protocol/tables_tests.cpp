@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "protocol/button_tables.h"
 #include "protocol/function_key_table.h"
 #include "protocol/model_table.h"
 #include "protocol/site_tables.h"
@@ -91,6 +92,40 @@ TEST(FunctionKeys, RowsMatchByAllThreeBytes)
     for (size_t i = 0; i < FunctionKeyTable.size(); ++i) {
         EXPECT_EQ(FunctionKeyTable[i].row, static_cast<int>(i));
     }
+}
+
+TEST(FunctionKeys, NamedByNumberOrByNameWhateverTheCaseAndBlanks)
+{
+    EXPECT_EQ(FunctionKeyRowNamed("5"), 5);
+    EXPECT_EQ(FunctionKeyRowNamed("copy"), 5);
+    EXPECT_EQ(FunctionKeyRowNamed("Next Track"), 19);
+    EXPECT_EQ(FunctionKeyRowNamed("NEXTTRACK"), 19);
+    EXPECT_EQ(FunctionKeyRowNamed("default"), 0);
+    EXPECT_EQ(FunctionKeyRowNamed("e-mail"), 27);
+    for (const char* refused : {"31", "-1", "", "copy2", "05x", "  "}) {
+        EXPECT_FALSE(FunctionKeyRowNamed(refused)) << refused;
+    }
+    EXPECT_FALSE(FunctionKeyRowMatching({2, 0x06, 0x01}));
+}
+
+TEST(Buttons, ListEntriesAndMasks)
+{
+    for (int entry = 0; entry <= 6; ++entry) {
+        EXPECT_EQ(IndexToMask(entry), 1 << entry);
+    }
+    EXPECT_EQ(IndexToMask(-1), 0);
+    EXPECT_EQ(IndexToMask(7), 0);
+    EXPECT_EQ(MaskToIndex(2), 1);
+    EXPECT_EQ(MaskToIndex(64), 6);
+    for (const uint8_t other : {0, 1, 3, 128, 255}) {
+        EXPECT_EQ(MaskToIndex(other), 0) << int(other);
+    }
+    EXPECT_EQ(FunctionKeyAddress(4), 0x23);
+    EXPECT_EQ(FunctionKeyAddress(5), 0);
+    EXPECT_EQ(FunctionKeyAddress(-1), 0);
+    EXPECT_EQ(FunctionInputByWord("wheel-down"), 4);
+    EXPECT_EQ(ButtonByWord("wheel"), 2);
+    EXPECT_FALSE(ButtonByWord("middle"));
 }
 
 TEST(Models, LabelsAndProfileEntriesByModel)
