@@ -12,7 +12,7 @@ jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
 echo "== build and test" >&2
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQMB_WERROR=ON >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQMB_WERROR=ON -DQMB_BUILD_BENCH=ON >/dev/null
 cmake --build build -j"$jobs"
 # The kernel tier boots Debian's kernel in qemu; fetched once into the build tree.
 ./tests/kernel/fetch_kernel.sh build/kernel-image
