@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "app/device_session.h"
+#include "protocol/device_session.h"
 #include "app/main_dialog.h"
 #include "app/single_instance.h"
 #include "credentials/settings_store.h"

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "app/control_box.h"
-#include "app/device_session.h"
+#include "protocol/device_session.h"
 #include "app/panel_actions.h"
 #include "app/panel_refresh.h"
 #include "app/tray_menu.h"
@@ -52,6 +52,8 @@ public:
     void ShowTrayMenu();
     void OnCommand(int id);
     void ShowControlBox();
+    // "Config": the button editing dialog, the watcher paused meanwhile.
+    void OpenButtonEditing();
 
 signals:
     void exitRequested();

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "app/device_session.h"
+#include "protocol/device_session.h"
 #include "protocol/device_state.h"
 
 namespace qmb {

@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/device_session.h"
+#include "protocol/device_session.h"
 #include "app/main_dialog.h"
 #include "controls/skin_slider.h"
 #include "emulator/platform/emulated_platform.h"

@@ -17,6 +17,13 @@ const char* const kCtlUsage =
     "usage: qmbctl [--demo] [--model N] [--trace] COMMAND\n"
     "  status [--json]\n"
     "  set [--mode button|function] [--resolution N] [--interval 0-7] [--auto-click on|off] [--target 1|2|4]\n"
+    "  buttons [--json]  what each button acts as\n"
+    "  buttons set L R W B4 B5   each one of left right wheel 4 5; then button mode\n"
+    "  buttons reset     every button acts as itself; then button mode\n"
+    "  functions [--json]        the functions an input can send\n"
+    "  key INPUT [FUNCTION]      an input's function, or give it one (a row number\n"
+    "                    or name from `functions`); then function mode.\n"
+    "                    INPUT is one of right 4 5 wheel-up wheel-down\n"
     "  raw HEX...        one report, report id (04 or 08) first\n"
     "  watch             follow the mouse until interrupted (demo mouse: SIGUSR1 presses\n"
     "                    its reset, SIGUSR2 unplugs it or plugs it back in)\n"
@@ -47,11 +54,7 @@ std::optional<std::map<std::string, std::string>> OptionPairs(const std::vector<
 
 CtlSession::CtlSession(HidPlatform& platform, int modelNumber, std::ostream& out, std::ostream& err,
                        WatchSignals watchSignals)
-    : platform_(platform),
-      modelNumber_(modelNumber),
-      link_(platform, MouseIdentity(modelNumber)),
-      commands_(link_),
-      keeper_(state_),
+    : session_(platform, modelNumber),
       out_(out),
       err_(err),
       watchSignals_(std::move(watchSignals))
@@ -60,7 +63,7 @@ CtlSession::CtlSession(HidPlatform& platform, int modelNumber, std::ostream& out
 
 void CtlSession::SetTrace(ReportTrace* trace)
 {
-    link_.SetTrace(trace);
+    session_.link.SetTrace(trace);
 }
 
 int CtlSession::Run(const std::vector<std::string>& args)
@@ -80,6 +83,15 @@ int CtlSession::Run(const std::vector<std::string>& args)
     if (args[0] == "watch") {
         return Watch(args);
     }
+    if (args[0] == "buttons") {
+        return Buttons(args);
+    }
+    if (args[0] == "functions") {
+        return Functions(args);
+    }
+    if (args[0] == "key") {
+        return Key(args);
+    }
     return Usage("unknown command '" + args[0] + "'");
 }
 
@@ -91,10 +103,10 @@ int CtlSession::Usage(const std::string& problem)
 
 int CtlSession::NoMouse()
 {
-    const DeviceIdentity& mouse = link_.identity();
+    const DeviceIdentity& mouse = session_.link.identity();
     err_ << "qmbctl: no mouse found (vendor " << std::hex << std::setfill('0') << std::setw(4) << mouse.vendorId
          << ", product " << std::setw(4) << mouse.productId << std::dec << std::setfill(' ') << ")\n";
-    for (const auto& node : platform_.InaccessibleNodes(mouse)) {
+    for (const auto& node : session_.platform.InaccessibleNodes(mouse)) {
         err_ << "qmbctl: " << node
              << " is the mouse but you may not open it: install res/udev/70-qmbpro.rules into "
                 "/etc/udev/rules.d (see README.md), then plug the mouse in again\n";
@@ -108,14 +120,14 @@ int CtlSession::Status(const std::vector<std::string>& args)
     if (args.size() > 2 || (args.size() == 2 && !json)) {
         return Usage("status takes only --json");
     }
-    if (!keeper_.Take(commands_.QueryStatus()).ok()) {
+    if (!session_.keeper.Take(session_.commands.QueryStatus()).ok()) {
         return NoMouse();
     }
-    if (state_.mode == 0) {
+    if (session_.state.mode == 0) {
         err_ << "qmbctl: the mouse did not answer\n";
         return kExitNoMouse;
     }
-    out_ << (json ? StatusJson(state_, modelNumber_) : StatusText(state_, modelNumber_));
+    out_ << (json ? StatusJson(session_.state, session_.modelNumber) : StatusText(session_.state, session_.modelNumber));
     return kExitOk;
 }
 
@@ -130,7 +142,7 @@ int CtlSession::Set(const std::vector<std::string>& args)
         return Usage("set: nothing to set");
     }
     // Everything is checked before anything is sent.
-    const auto& facts = FactsForModel(modelNumber_);
+    const auto& facts = FactsForModel(session_.modelNumber);
     std::optional<uint8_t> mode, resolution, interval, target;
     std::optional<int32_t> autoClick;
     for (const auto& [name, value] : *options) {
@@ -153,22 +165,22 @@ int CtlSession::Set(const std::vector<std::string>& args)
             return Usage("set: bad value '" + value + "' for " + name);
         }
     }
-    if (!keeper_.Take(commands_.QueryStatus()).ok()) {
+    if (!session_.keeper.Take(session_.commands.QueryStatus()).ok()) {
         return NoMouse();
     }
-    if (state_.mode == 0) {
+    if (session_.state.mode == 0) {
         err_ << "qmbctl: the mouse did not answer; nothing was changed\n";
         return kExitNoMouse;
     }
-    state_.mode = mode.value_or(state_.mode);
-    state_.resolution = resolution.value_or(state_.resolution);
-    state_.reportInterval = interval.value_or(state_.reportInterval);
-    state_.autoClickOn = autoClick.value_or(state_.autoClickOn);
-    state_.autoClickTarget = target.value_or(state_.autoClickTarget);
-    if (!keeper_.Take(commands_.WriteStatus(StatusOf(state_))).ok()) {
+    session_.state.mode = mode.value_or(session_.state.mode);
+    session_.state.resolution = resolution.value_or(session_.state.resolution);
+    session_.state.reportInterval = interval.value_or(session_.state.reportInterval);
+    session_.state.autoClickOn = autoClick.value_or(session_.state.autoClickOn);
+    session_.state.autoClickTarget = target.value_or(session_.state.autoClickTarget);
+    if (!session_.keeper.Take(session_.commands.WriteStatus(StatusOf(session_.state))).ok()) {
         return NoMouse();
     }
-    out_ << StatusText(state_, modelNumber_);
+    out_ << StatusText(session_.state, session_.modelNumber);
     return kExitOk;
 }
 
@@ -190,7 +202,7 @@ int CtlSession::Raw(const std::vector<std::string>& args)
     }
     std::vector<uint8_t> report = *bytes;
     report.resize(length, 0);
-    const auto reply = keeper_.Take(commands_.SendRaw(report));
+    const auto reply = session_.keeper.Take(session_.commands.SendRaw(report));
     if (reply.outcome == Outcome::NoDevice) {
         return NoMouse();
     }
@@ -215,7 +227,7 @@ int CtlSession::Watch(const std::vector<std::string>& args)
     if (args.size() > 1) {
         return Usage("watch takes no options");
     }
-    return RunWatch({platform_, link_, commands_, keeper_, state_, modelNumber_}, watchSignals_, out_, err_);
+    return RunWatch(session_, watchSignals_, out_, err_);
 }
 
 }  // namespace qmb

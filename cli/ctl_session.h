@@ -1,14 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "device/device_link.h"
-#include "protocol/device_state.h"
-#include "protocol/mouse_commands.h"
-#include "protocol/state_keeper.h"
 #include "cli/watch_command.h"
+#include "protocol/device_session.h"
 
 namespace qmb {
 
@@ -34,15 +32,26 @@ private:
     int Set(const std::vector<std::string>& args);
     int Raw(const std::vector<std::string>& args);
     int Watch(const std::vector<std::string>& args);
+    int Buttons(const std::vector<std::string>& args);
+    int Functions(const std::vector<std::string>& args);
+    int Key(const std::vector<std::string>& args);
+
+    // The exit status of a command that did not go through; none when it
+    // did and every report was answered.
+    template <typename T>
+    std::optional<int> Failure(const Reply<T>& reply);
+    // Reads the mouse's state, so that a write changes only what it means
+    // to; the exit status when the mouse cannot be read.
+    std::optional<int> ReadStateFirst();
+    // Switches the mouse to `mode`, as saving a button map or a function
+    // does, whether or not the save was taken.
+    std::optional<int> SwitchMode(Mode mode);
+    int PrintButtonMap(bool json);
+    int PrintFunctionOf(int input);
     int NoMouse();
     int Usage(const std::string& problem);
 
-    HidPlatform& platform_;
-    const int modelNumber_;
-    DeviceLink link_;
-    DeviceState state_;
-    MouseCommands commands_;
-    StateKeeper keeper_;
+    DeviceSession session_;
     std::ostream& out_;
     std::ostream& err_;
     WatchSignals watchSignals_;

@@ -55,7 +55,7 @@ private:
 
 }  // namespace
 
-int RunWatch(const WatchedMouse& mouse, const WatchSignals& actions, std::ostream& out, std::ostream& err)
+int RunWatch(DeviceSession& mouse, const WatchSignals& actions, std::ostream& out, std::ostream& err)
 {
     SignalDescriptor signals;
     TaskQueue tasks;

@@ -3,10 +3,7 @@
 #include <functional>
 #include <ostream>
 
-#include "device/device_link.h"
-#include "protocol/device_state.h"
-#include "protocol/mouse_commands.h"
-#include "protocol/state_keeper.h"
+#include "protocol/device_session.h"
 
 namespace qmb {
 
@@ -17,17 +14,7 @@ struct WatchSignals {
     std::function<void()> user2;
 };
 
-// The mouse as `watch` follows it.
-struct WatchedMouse {
-    HidPlatform& platform;
-    DeviceLink& link;
-    MouseCommands& commands;
-    StateKeeper& keeper;
-    DeviceState& state;
-    int modelNumber;
-};
-
 // Follows the mouse until SIGINT or SIGTERM, one line per event.
-int RunWatch(const WatchedMouse& mouse, const WatchSignals& signals, std::ostream& out, std::ostream& err);
+int RunWatch(DeviceSession& mouse, const WatchSignals& signals, std::ostream& out, std::ostream& err);
 
 }  // namespace qmb

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "config/drag_by_body.h"
+#include "controls/compact_list_style.h"
 
 namespace qmb {
 
@@ -11,6 +12,10 @@ SkinnedDialog::SkinnedDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt:
 {
     setWindowOpacity(kOpacityPercent / 100.0);
     DragByBody::Install(*this);
+    // The size the dialog units were laid out for.
+    QFont small = font();
+    small.setPixelSize(kFontPixels);
+    setFont(small);
 }
 
 void SkinnedDialog::ApplyControlColours()
@@ -21,8 +26,14 @@ void SkinnedDialog::ApplyControlColours()
         colours.setColor(QPalette::Button, kControlBackground);
         control->setPalette(colours);
     };
-    for (QWidget* control : findChildren<QComboBox*>()) {
-        colour(control);
+    auto* compact = new CompactListStyle;
+    compact->setParent(this);
+    QFont listFont = font();
+    listFont.setPixelSize(kListFontPixels);
+    for (QComboBox* list : findChildren<QComboBox*>()) {
+        colour(list);
+        list->setStyle(compact);
+        list->setFont(listFont);
     }
     for (QWidget* control : findChildren<QLineEdit*>()) {
         colour(control);

@@ -8,7 +8,9 @@
 
 namespace qmb {
 
-// The link to the mouse and what the program knows of it, for one run.
+// The link to the mouse and what the program knows of it, for one run of
+// a program (the tray program, qmbctl): the commands, the state kept from
+// their replies, and the model they were made for.
 struct DeviceSession {
     DeviceSession(HidPlatform& hidPlatform, int model) : platform(hidPlatform), modelNumber(model) {}
 

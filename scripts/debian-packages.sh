@@ -13,7 +13,7 @@ qemu-system-x86 busybox-static cpio kmod xz-utils"
 case "${1:-}" in
 run) wanted="$build fonts-nanum" ;;
 test) wanted="$build $test_only" ;;
-screenshot) wanted="$build fonts-nanum xvfb xauth imagemagick" ;;
+screenshot) wanted="$build fonts-nanum xvfb xauth xdotool imagemagick" ;;
 *) echo "usage: $0 run|test|screenshot" >&2; exit 2 ;;
 esac
 

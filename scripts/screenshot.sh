@@ -1,15 +1,21 @@
 #!/bin/sh
-# Takes the README's picture of the control box: QMBPro with the demo mouse
-# on a virtual screen without a tray, where it shows its control box.
-# Usage: screenshot.sh [--korean] [output.png]
+# Takes the README's pictures: QMBPro with the demo mouse on a virtual
+# screen without a tray, where it shows its control box; with --buttons,
+# the button editing dialog opened from it.
+# Usage: screenshot.sh [--korean] [--buttons] [output.png]
 set -eu
 cd "$(dirname "$0")/.."
 lang=C.UTF-8
-if [ "${1:-}" = "--korean" ]; then
-    lang=ko_KR.UTF-8
+window=control-box
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --korean) lang=ko_KR.UTF-8 ;;
+    --buttons) window=button-editing ;;
+    *) break ;;
+    esac
     shift
-fi
-out=${1:-docs/control-box.png}
+done
+out=${1:-docs/$window.png}
 ./scripts/debian-packages.sh screenshot
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQMB_BUILD_BENCH=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target qmbpro
@@ -26,5 +32,14 @@ DISPLAY=$display LANG=$lang LANGUAGE= XDG_CONFIG_HOME=$work/config XDG_RUNTIME_D
 app=$!
 sleep 3
 mkdir -p "$(dirname "$out")"
-DISPLAY=$display import -window root -crop 400x111+120+94 +repage "$out"
+if [ "$window" = control-box ]; then
+    # The control box, 400 x 111, in the middle of the screen.
+    DISPLAY=$display import -window root -crop 400x111+120+94 +repage "$out"
+else
+    # "Edit" on the control box, in either language's layout; then the
+    # window that opened.
+    DISPLAY=$display xdotool mousemove 420 109 click 1
+    sleep 2
+    DISPLAY=$display import -window "$(DISPLAY=$display xdotool getwindowfocus)" "$out"
+fi
 echo "wrote $out"

@@ -2,6 +2,164 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>ButtonTables</name>
+    <message>
+        <source>L.Button</source>
+        <translation>왼쪽 버튼</translation>
+    </message>
+    <message>
+        <source>R.Button</source>
+        <translation>오른쪽 버튼</translation>
+    </message>
+    <message>
+        <source>Wheel Button</source>
+        <translation>휠버튼</translation>
+    </message>
+    <message>
+        <source>4-Button</source>
+        <translation>4 버튼</translation>
+    </message>
+    <message>
+        <source>5-Button</source>
+        <translation>5 버튼</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>휠상</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>휠하</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionKeyTable</name>
+    <message>
+        <source>Default Value</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>뒤로이동</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>모두선택</translation>
+    </message>
+    <message>
+        <source>CloseAllWindows</source>
+        <translation>모든 창 닫기</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>붙여넣기</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>새로고침</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>시작메뉴</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>실행취소</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>앞으로 이동</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>잘라 내기</translation>
+    </message>
+    <message>
+        <source>View All</source>
+        <translation>전체 보기</translation>
+    </message>
+    <message>
+        <source>Activate Address Window</source>
+        <translation>주소창 활성화</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>즐겨찾기</translation>
+    </message>
+    <message>
+        <source>AddTo Favorites</source>
+        <translation>즐겨찾기 추가</translation>
+    </message>
+    <message>
+        <source>Activate File</source>
+        <translation>파일 활성화</translation>
+    </message>
+    <message>
+        <source>Find File</source>
+        <translation>파일 찾기</translation>
+    </message>
+    <message>
+        <source>CloseCurrentWindow</source>
+        <translation>현재창 닫기</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>다음 TRACK</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>되감기</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>앞으로</translation>
+    </message>
+    <message>
+        <source>IncVolume</source>
+        <translation>볼륨 증가</translation>
+    </message>
+    <message>
+        <source>DecVolume</source>
+        <translation>볼륨 감소</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>음소거</translation>
+    </message>
+    <message>
+        <source>PreTrack</source>
+        <translation>이전  TRACK</translation>
+    </message>
+    <message>
+        <source>PlayPause</source>
+        <translation>재생/정지</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-MAIL</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>INTERNET</translation>
+    </message>
+    <message>
+        <source>MediaPlayer</source>
+        <translation>MEDIA PLAYER</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>검색</translation>
+    </message>
+</context>
+<context>
     <name>qmb::AboutBox</name>
     <message>
         <source>About QMBPro</source>
@@ -10,6 +168,49 @@
     <message>
         <source>QMBPro Version 1.0</source>
         <translation>QMBPro 버전 1.0</translation>
+    </message>
+</context>
+<context>
+    <name>qmb::ButtonEditDialog</name>
+    <message>
+        <source>Button Editing</source>
+        <translation>마우스 버튼 설정</translation>
+    </message>
+    <message>
+        <source>Setting Button Function</source>
+        <translation>기능 설정</translation>
+    </message>
+    <message>
+        <source>Select Button</source>
+        <translation>버튼 선택</translation>
+    </message>
+    <message>
+        <source>Select Function</source>
+        <translation>기능 선택</translation>
+    </message>
+    <message>
+        <source>Initial value</source>
+        <translation>기본 설정</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>설정 저장</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Save Initial value.</source>
+        <translation>기본값으로 마우스를 설정 합니다.</translation>
+    </message>
+    <message>
+        <source>Button Editing.</source>
+        <translation>특정 마우스버튼으로 설정 합니다.</translation>
+    </message>
+    <message>
+        <source>Save Button Function.</source>
+        <translation>기능키로 설정 합니다.</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/device_session.h"
+#include "protocol/device_session.h"
 #include "app/main_dialog.h"
 #include "controls/skin_bitmap_button.h"
 #include "controls/skin_slider.h"

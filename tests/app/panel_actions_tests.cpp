@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QDesktopServices>
+#include <QTimer>
 #include <QTest>
 
 #include "tests/app/control_box_fixture.h"
@@ -208,6 +210,30 @@ TEST_F(PanelActionsTest, RefreshWithoutAModeLeavesTheModeButtons)
     EXPECT_FALSE(box().button(kButtonModeButton)->isEnabled());
     EXPECT_TRUE(box().button(kFunctionModeButton)->isEnabled());
     EXPECT_EQ(state().mode, 0);
+}
+
+TEST_F(PanelActionsTest, ConfigOpensButtonEditingWithTheWatcherPausedAndShowsTheModeAfter)
+{
+    // Nothing read from the mouse yet: mode 0, which closing makes function
+    // mode.
+    Start(0, false, false);
+    dialog_->ShowControlBox();
+    int pausedWhileOpen = -1;
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        QWidget* editing = QApplication::activeModalWidget();
+        ASSERT_NE(editing, nullptr);
+        opened = editing->objectName();
+        pausedWhileOpen = dialog_->watcher()->StopWatcher() == 0;
+        editing->close();
+    });
+    QTest::mouseClick(box().button(kConfigButton), Qt::LeftButton);
+    EXPECT_EQ(opened, "146");
+    EXPECT_EQ(pausedWhileOpen, 1);
+    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+    EXPECT_EQ(state().mode, 2);
+    EXPECT_FALSE(box().button(kFunctionModeButton)->isEnabled());
+    EXPECT_TRUE(box().button(kButtonModeButton)->isEnabled());
 }
 
 class HelpOpener : public QObject {

@@ -203,10 +203,12 @@ TEST(KoreanTranslationFile, MatchesTheTranslatableTextsOfTheSources)
     QTemporaryDir scratch;
     ASSERT_TRUE(scratch.isValid());
     const QString scanned = scratch.filePath("scanned_ko.ts");
-    QStringList arguments{"-silent", "-locations", "none", "-I", kSourceDir};
-    for (const char* folder : {"app", "controls", "credentials", "config"}) {
-        if (QDir(kSourceDir).exists(folder)) {
-            arguments << QDir(kSourceDir).filePath(folder);
+    QStringList arguments{"-silent", "-locations", "none", "-I", kSourceDir,
+                          "-tr-function-alias", "QT_TRANSLATE_NOOP+=QMB_TRANSLATABLE"};
+    for (const char* source : {"app", "controls", "credentials", "config", "protocol/button_tables.h",
+                               "protocol/function_key_table.h"}) {
+        if (QDir(kSourceDir).exists(source)) {
+            arguments << QDir(kSourceDir).filePath(source);
         }
     }
     arguments << "-ts" << scanned;

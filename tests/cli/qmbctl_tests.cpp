@@ -130,6 +130,52 @@ TEST_F(Qmbctl, TraceNeverShowsASecretWhoeverSendsIt)
     EXPECT_EQ(run.out.find("04 05 06"), std::string::npos);
 }
 
+TEST_F(Qmbctl, ButtonsAreRemappedAndResetThenTheMouseWorksByThem)
+{
+    const auto set = Run({"--demo", "--trace", "-"}, "buttons set right left wheel 4 5\nbuttons --json\nbuttons reset\n");
+    EXPECT_EQ(set.exitCode, 0) << set.err;
+    EXPECT_NE(set.err.find("> 04 C5 02 01 04 08 10 00\n< 04 C5 02 01 04 08 10 00\n> 04 CA 01 "), std::string::npos)
+        << set.err;
+    EXPECT_NE(set.out.find("left   acts as right\nright  acts as left\n"), std::string::npos) << set.out;
+    EXPECT_NE(set.out.find("{\"left\":\"right\",\"right\":\"left\",\"wheel\":\"wheel\",\"4\":\"4\",\"5\":\"5\"}"),
+              std::string::npos);
+    EXPECT_NE(set.err.find("> 04 C5 01 02 04 08 10 00"), std::string::npos);
+}
+
+TEST_F(Qmbctl, AnInputIsGivenAFunctionByNameOrNumber)
+{
+    const auto run = Run({"--demo", "--trace", "-"}, "key wheel-down copy\nkey wheel-down\nkey 4 next track\nkey 4 0\n");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Copy\nCopy\nNext Track\nDefault Value\n");
+    EXPECT_NE(run.err.find("> 08 23 01 01 06 00 00 00 00\n"), std::string::npos);
+    EXPECT_NE(run.err.find("> 08 11 02 B5 00 00 00 00 00\n"), std::string::npos);
+    // Then function mode.
+    EXPECT_NE(run.err.find("> 04 CA 02 "), std::string::npos);
+
+    const auto functions = Run({"--demo", "functions"});
+    EXPECT_NE(functions.out.find(" 5  Copy                     keyboard  01 01 06\n"), std::string::npos);
+    EXPECT_NE(functions.out.find("19  Next Track               media     02 B5 00\n"), std::string::npos);
+}
+
+TEST_F(Qmbctl, ButtonAndKeyWordsAreCheckedBeforeAnythingIsSent)
+{
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"buttons", "set", "right", "left", "wheel", "4"},
+             {"buttons", "set", "right", "left", "wheel", "4", "6"},
+             {"buttons", "swap"},
+             {"key"},
+             {"key", "middle"},
+             {"key", "right", "31"},
+             {"key", "right", "teleport"},
+             {"functions", "all"}}) {
+        std::vector<std::string> full{"--demo", "--trace"};
+        full.insert(full.end(), args.begin(), args.end());
+        const auto run = Run(full);
+        EXPECT_EQ(run.exitCode, 2) << testing::PrintToString(args);
+        EXPECT_EQ(run.err.find("> "), std::string::npos) << run.err;
+    }
+}
+
 TEST_F(Qmbctl, ScriptLinesShareOneMouse)
 {
     const auto run = Run({"--demo", "-"}, "set --mode function --auto-click on\n\n# a comment\nstatus --json\n");
