@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/notice/region_from_bitmap.h"
+#include "tests/support/qt_printers.h"
 
 namespace qmb {
 namespace {
