@@ -32,6 +32,20 @@ void WipeAll(std::array<CommandReport, Count>& requests, std::array<ReplyBuffer,
     }
 }
 
+// The mouse accepts a sign-in by answering its last report with its state,
+// now signed in.
+void TakeAcceptance(Reply<StatusFields>& result, const ReplyBuffer& last)
+{
+    if (!result.ok()) {
+        return;
+    }
+    if (IsStatusReport(last)) {
+        result.value = StatusFields::Decode(last);
+    } else {
+        result.outcome = Outcome::Refused;
+    }
+}
+
 Reply<> NoSuchSlot()
 {
     Reply<> reply;
@@ -230,13 +244,7 @@ Reply<StatusFields> MouseCommands::SignInMousePassword(const SecretUsages<12>& p
                         CommandReport{{kRid, kSignInCode}, usages.last<6>()}};
     std::array<ReplyBuffer, 2> replies;
     auto result = Exchange<StatusFields, 2>(requests, replies);
-    if (result.ok()) {
-        if (IsStatusReport(replies[1])) {
-            result.value = StatusFields::Decode(replies[1]);
-        } else {
-            result.outcome = Outcome::Refused;
-        }
-    }
+    TakeAcceptance(result, replies[1]);
     WipeAll(requests, replies);
     return result;
 }
@@ -246,13 +254,7 @@ Reply<StatusFields> MouseCommands::SignInShortPassword(const SecretUsages<6>& pa
     std::array request{CommandReport{{kRid, kShortSignInCode}, password.bytes()}};
     std::array<ReplyBuffer, 1> reply;
     auto result = Exchange<StatusFields, 1>(request, reply);
-    if (result.ok()) {
-        if (IsStatusReport(reply[0])) {
-            result.value = StatusFields::Decode(reply[0]);
-        } else {
-            result.outcome = Outcome::Refused;
-        }
-    }
+    TakeAcceptance(result, reply[0]);
     WipeAll(request, reply);
     return result;
 }
