@@ -10,6 +10,7 @@
 #include "app/help_file.h"
 #include "app/window_options.h"
 #include "config/button_edit_dialog.h"
+#include "config/sequence_dialog.h"
 #include "config/watcher_pause.h"
 #include "controls/skin_bitmap_button.h"
 #include "controls/skin_library.h"
@@ -55,6 +56,7 @@ MainDialog::MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAv
     connect(&trayMenu_, &TrayMenu::commandChosen, this, &MainDialog::OnCommand);
     connect(&box_, &ControlBox::commandRequested, this, &MainDialog::OnCommand);
     connect(box_.button(kConfigButton), &QAbstractButton::clicked, this, &MainDialog::OpenButtonEditing);
+    connect(box_.button(kSequenceButton), &QAbstractButton::clicked, this, &MainDialog::OpenSequenceSetting);
     connect(&box_, &ControlBox::closeRequested, this, &MainDialog::Exit);
     box_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&box_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { ShowBoxMenu(at); });
@@ -277,6 +279,13 @@ void MainDialog::OpenButtonEditing()
     // Saving may have switched the mode, and a mode never read becomes
     // function mode.
     panel_.ShowModeButtons(session_.state.mode == static_cast<uint8_t>(Mode::Button) ? Mode::Button : Mode::Function);
+}
+
+void MainDialog::OpenSequenceSetting()
+{
+    WatcherPause pause(*watcher_);
+    SequenceDialog dialog(session_, korean_);
+    dialog.exec();
 }
 
 void MainDialog::ToggleTopmost()

@@ -54,6 +54,8 @@ public:
     void ShowControlBox();
     // "Config": the button editing dialog, the watcher paused meanwhile.
     void OpenButtonEditing();
+    // "C": the sequence dialog, the watcher paused meanwhile.
+    void OpenSequenceSetting();
 
 signals:
     void exitRequested();

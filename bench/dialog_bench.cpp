@@ -1,10 +1,11 @@
-// From a click on the button editing dialog's "Save" to the button map
-// handed to the demo mouse, and the whole click (map, status write and
-// both replies).
+// From a click on a dialog's button to the first report handed to the demo
+// mouse, and the whole click (every report and its reply): the button
+// editing dialog's upper "Save" and the sequence dialog's "Apply".
 //
-//   button_edit_bench [clicks]   (default 200; offscreen)
+//   dialog_bench [clicks]   (default 200; offscreen)
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -15,6 +16,8 @@
 
 #include "config/button_edit_dialog.h"
 #include "config/button_edit_layout.h"
+#include "config/sequence_dialog.h"
+#include "config/sequence_layout.h"
 #include "controls/skin_button.h"
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/device_session.h"
@@ -34,21 +37,9 @@ double Microseconds(Clock::duration duration)
     return std::chrono::duration<double, std::micro>(duration).count();
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+void Measure(const char* what, qmb::EmulatedPlatform& mouse, QAbstractButton* button, int clicks)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    const int clicks = argc > 1 ? std::atoi(argv[1]) : 200;
-
-    qmb::EmulatedPlatform mouse;
-    qmb::DeviceSession session(mouse, 0);
-    qmb::ButtonEditDialog dialog(session, false);
-    dialog.show();
-    qmb::SkinButton* save = dialog.button(qmb::kSaveButtonsButton);
-    const QPointF centre = QRectF(save->rect()).center();
-
+    const QPointF centre = QRectF(button->rect()).center();
     Clock::time_point clicked;
     bool first = false;
     std::vector<double> toReport;
@@ -60,19 +51,45 @@ int main(int argc, char** argv)
         }
     });
     for (int i = 0; i < clicks; ++i) {
-        QMouseEvent press(QEvent::MouseButtonPress, centre, save->mapToGlobal(centre), Qt::LeftButton,
+        QMouseEvent press(QEvent::MouseButtonPress, centre, button->mapToGlobal(centre), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, centre, save->mapToGlobal(centre), Qt::LeftButton,
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, button->mapToGlobal(centre), Qt::LeftButton,
                             Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(save, &press);
+        QApplication::sendEvent(button, &press);
         first = true;
         clicked = Clock::now();
-        QApplication::sendEvent(save, &release);
+        QApplication::sendEvent(button, &release);
         wholeClick.push_back(Microseconds(Clock::now() - clicked));
         QApplication::processEvents();
     }
-    std::printf("\"Save\" click to button map handed to the mouse: median %.0f us, worst %.0f us (%zu clicks)\n",
-                Median(toReport), *std::max_element(toReport.begin(), toReport.end()), toReport.size());
-    std::printf("whole click (map, status, both replies):     median %.0f us, worst %.0f us\n", Median(wholeClick),
-                *std::max_element(wholeClick.begin(), wholeClick.end()));
+    mouse.SetSendObserver(nullptr);
+    std::printf("%-18s click to first report handed to the mouse: median %4.0f us, worst %4.0f us; "
+                "whole click: median %4.0f us (%zu clicks)\n",
+                what, Median(toReport), *std::max_element(toReport.begin(), toReport.end()), Median(wholeClick),
+                toReport.size());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const int clicks = argc > 1 ? std::atoi(argv[1]) : 200;
+
+    qmb::EmulatedPlatform mouse;
+    qmb::DeviceSession session(mouse, 0);
+
+    qmb::ButtonEditDialog editing(session, false);
+    editing.show();
+    Measure("\"Save\" (buttons)", mouse, editing.button(qmb::kSaveButtonsButton), clicks);
+
+    qmb::SequenceDialog sequence(session, false);
+    sequence.show();
+    QElapsedTimer opened;
+    opened.start();
+    while (!sequence.shown() && opened.elapsed() < 5000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    Measure("\"Apply\" (sequence)", mouse, sequence.button(qmb::kApplySequenceButton), clicks);
 }

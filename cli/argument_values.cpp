@@ -1,5 +1,7 @@
 #include "cli/argument_values.h"
 
+#include <algorithm>
+
 #include <charconv>
 
 namespace qmb {
@@ -31,6 +33,20 @@ std::optional<std::vector<uint8_t>> ParseHexBytes(const std::vector<std::string_
         }
     }
     return bytes;
+}
+
+std::optional<std::map<std::string, std::string>> OptionPairs(const std::vector<std::string>& args, size_t first,
+                                                              const std::vector<std::string>& known)
+{
+    std::map<std::string, std::string> pairs;
+    for (size_t i = first; i < args.size(); i += 2) {
+        if (std::find(known.begin(), known.end(), args[i]) == known.end() || i + 1 >= args.size() ||
+            pairs.contains(args[i])) {
+            return std::nullopt;
+        }
+        pairs[args[i]] = args[i + 1];
+    }
+    return pairs;
 }
 
 }  // namespace qmb

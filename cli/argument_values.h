@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,5 +15,10 @@ std::optional<int> ParseInteger(std::string_view text);
 // Hex bytes given as one or more words ("04 ff ca", "04FFCA"); none when a
 // word has an odd number of digits or a non-hex character.
 std::optional<std::vector<uint8_t>> ParseHexBytes(const std::vector<std::string_view>& words);
+
+// "--name value" pairs from args[first] on; none when an option is not one
+// of `known`, is repeated or lacks its value.
+std::optional<std::map<std::string, std::string>> OptionPairs(const std::vector<std::string>& args, size_t first,
+                                                              const std::vector<std::string>& known);
 
 }  // namespace qmb

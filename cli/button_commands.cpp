@@ -38,36 +38,6 @@ std::string ActsAs(uint8_t mask, bool json)
 
 }  // namespace
 
-template <typename T>
-std::optional<int> CtlSession::Failure(const Reply<T>& reply)
-{
-    switch (reply.outcome) {
-    case Outcome::NoDevice:
-        return NoMouse();
-    case Outcome::Done:
-        break;
-    default:
-        err_ << "qmbctl: the mouse did not take the report\n";
-        return kExitNoMouse;
-    }
-    if (!reply.answered) {
-        err_ << "qmbctl: the mouse did not answer\n";
-        return kExitNoMouse;
-    }
-    return std::nullopt;
-}
-
-std::optional<int> CtlSession::ReadStateFirst()
-{
-    return Failure(session_.keeper.Take(session_.commands.QueryStatus()));
-}
-
-std::optional<int> CtlSession::SwitchMode(Mode mode)
-{
-    session_.state.mode = static_cast<uint8_t>(mode);
-    return Failure(session_.keeper.Take(session_.commands.WriteStatus(StatusOf(session_.state))));
-}
-
 int CtlSession::PrintButtonMap(bool json)
 {
     const ButtonMap& map = session_.state.buttonMap;

@@ -24,6 +24,9 @@ const char* const kCtlUsage =
     "  key INPUT [FUNCTION]      an input's function, or give it one (a row number\n"
     "                    or name from `functions`); then function mode.\n"
     "                    INPUT is one of right 4 5 wheel-up wheel-down\n"
+    "  sequence [--json] the auto-click sequence and its target\n"
+    "  sequence set [--target right|4|5] [--count 1-50] [--on 1-50] [--off 1-50] [--cycle 2-49]\n"
+    "               [--apply-button left|right] [--style continue-value|toggle|continue] [--use-cycle on|off]\n"
     "  raw HEX...        one report, report id (04 or 08) first\n"
     "  watch             follow the mouse until interrupted (demo mouse: SIGUSR1 presses\n"
     "                    its reset, SIGUSR2 unplugs it or plugs it back in)\n"
@@ -33,22 +36,6 @@ namespace {
 
 constexpr size_t kReportLength4 = 8;
 constexpr size_t kReportLength8 = 9;
-
-// "--name value" pairs; none when an option is unknown, repeated or lacks
-// its value.
-std::optional<std::map<std::string, std::string>> OptionPairs(const std::vector<std::string>& args,
-                                                              const std::vector<std::string>& known)
-{
-    std::map<std::string, std::string> pairs;
-    for (size_t i = 1; i < args.size(); i += 2) {
-        if (std::find(known.begin(), known.end(), args[i]) == known.end() || i + 1 >= args.size() ||
-            pairs.contains(args[i])) {
-            return std::nullopt;
-        }
-        pairs[args[i]] = args[i + 1];
-    }
-    return pairs;
-}
 
 }  // namespace
 
@@ -92,6 +79,9 @@ int CtlSession::Run(const std::vector<std::string>& args)
     if (args[0] == "key") {
         return Key(args);
     }
+    if (args[0] == "sequence") {
+        return Sequence(args);
+    }
     return Usage("unknown command '" + args[0] + "'");
 }
 
@@ -114,6 +104,35 @@ int CtlSession::NoMouse()
     return kExitNoMouse;
 }
 
+std::optional<int> CtlSession::Failure(Outcome outcome, bool answered)
+{
+    switch (outcome) {
+    case Outcome::NoDevice:
+        return NoMouse();
+    case Outcome::Done:
+        break;
+    default:
+        err_ << "qmbctl: the mouse did not take the report\n";
+        return kExitNoMouse;
+    }
+    if (!answered) {
+        err_ << "qmbctl: the mouse did not answer\n";
+        return kExitNoMouse;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> CtlSession::ReadStateFirst()
+{
+    return Failure(session_.keeper.Take(session_.commands.QueryStatus()));
+}
+
+std::optional<int> CtlSession::SwitchMode(Mode mode)
+{
+    session_.state.mode = static_cast<uint8_t>(mode);
+    return Failure(session_.keeper.Take(session_.commands.WriteStatus(StatusOf(session_.state))));
+}
+
 int CtlSession::Status(const std::vector<std::string>& args)
 {
     const bool json = args.size() == 2 && args[1] == "--json";
@@ -134,7 +153,7 @@ int CtlSession::Status(const std::vector<std::string>& args)
 int CtlSession::Set(const std::vector<std::string>& args)
 {
     const auto options =
-        OptionPairs(args, {"--mode", "--resolution", "--interval", "--auto-click", "--target"});
+        OptionPairs(args, 1, {"--mode", "--resolution", "--interval", "--auto-click", "--target"});
     if (!options) {
         return Usage("set: unknown, repeated or incomplete option");
     }

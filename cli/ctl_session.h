@@ -35,11 +35,17 @@ private:
     int Buttons(const std::vector<std::string>& args);
     int Functions(const std::vector<std::string>& args);
     int Key(const std::vector<std::string>& args);
+    int Sequence(const std::vector<std::string>& args);
+    int PrintSequence(bool json);
 
     // The exit status of a command that did not go through; none when it
     // did and every report was answered.
     template <typename T>
-    std::optional<int> Failure(const Reply<T>& reply);
+    std::optional<int> Failure(const Reply<T>& reply)
+    {
+        return Failure(reply.outcome, reply.answered);
+    }
+    std::optional<int> Failure(Outcome outcome, bool answered);
     // Reads the mouse's state, so that a write changes only what it means
     // to; the exit status when the mouse cannot be read.
     std::optional<int> ReadStateFirst();

@@ -2,7 +2,8 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QKeyEvent>
+
+#include <map>
 
 #include "config/button_edit_layout.h"
 #include "controls/color_static.h"
@@ -63,62 +64,51 @@ void ButtonEditDialog::CreateControls(bool korean)
         {kSaveFunctionButton, tr("Save")},
         {kExitEditingButton, tr("Exit")},
     };
+    const std::map<int, QString> tips{
+        {kInitialValueButton, tr("Save Initial value.")},
+        {kSaveButtonsButton, tr("Button Editing.")},
+        {kSaveFunctionButton, tr("Save Button Function.")},
+    };
+    const auto textOf = [](const std::map<int, QString>& table, int id) {
+        return table.contains(id) ? table.at(id) : QString();
+    };
     PlaceControls<ButtonEditKind>(kButtonEditLayout, korean, [&](const ControlPlace<ButtonEditKind>& place) -> QWidget* {
-        const QString text = texts.contains(place.id) ? texts.at(place.id) : QString();
         switch (place.kind) {
         case ButtonEditKind::GroupBox:
-            return new GroupFrame(text, this);
-        case ButtonEditKind::Label: {
-            auto* label = new ColorStatic(this);
-            label->setText(text);
-            label->setAlignment(Qt::AlignCenter);
-            label->SetLabelColor(kLabelColour);
-            return label;
-        }
+            return AddGroup(textOf(texts, place.id));
+        case ButtonEditKind::Label:
+            return AddLabel(textOf(texts, place.id));
         case ButtonEditKind::List: {
-            auto* list = new QComboBox(this);
+            QComboBox* list = AddList();
             if (place.id == kInputList) {
                 for (const auto& input : kFunctionInputs) {
                     list->addItem(ButtonName(input.name));
                 }
-                inputList_ = list;
             } else if (place.id == kFunctionList) {
                 for (const auto& row : FunctionKeyTable) {
                     list->addItem(QCoreApplication::translate("FunctionKeyTable", row.name));
                 }
-                functionList_ = list;
             } else {
                 for (const auto& button : kButtons) {
                     list->addItem(ButtonName(button.name));
                 }
-                buttonLists_[static_cast<size_t>(place.id - kLeftList)] = list;
             }
             return list;
         }
-        case ButtonEditKind::Button: {
-            auto* button = new SkinButton(this);
-            button->setText(text);
-            button->setAutoDefault(false);
-            return button;
-        }
+        case ButtonEditKind::Button:
+            return AddButton(textOf(texts, place.id), textOf(tips, place.id));
         }
         return nullptr;
     });
-
-    const QColor tipBackground = kLabelColour;
-    const QColor tipText(255, 255, 255);
-    button(kInitialValueButton)->SetTooltip(tr("Save Initial value."), tipBackground, tipText);
-    button(kSaveButtonsButton)->SetTooltip(tr("Button Editing."), tipBackground, tipText);
-    button(kSaveFunctionButton)->SetTooltip(tr("Save Button Function."), tipBackground, tipText);
+    for (size_t i = 0; i < buttonLists_.size(); ++i) {
+        buttonLists_[i] = list(kLeftList + static_cast<int>(i));
+    }
+    inputList_ = list(kInputList);
+    functionList_ = list(kFunctionList);
     connect(button(kInitialValueButton), &QAbstractButton::clicked, this, &ButtonEditDialog::OnInitialValue);
     connect(button(kSaveButtonsButton), &QAbstractButton::clicked, this, &ButtonEditDialog::OnSaveButtons);
     connect(button(kSaveFunctionButton), &QAbstractButton::clicked, this, &ButtonEditDialog::OnSaveFunction);
     connect(button(kExitEditingButton), &QAbstractButton::clicked, this, &QDialog::accept);
-}
-
-SkinButton* ButtonEditDialog::button(int id) const
-{
-    return findChild<SkinButton*>(QString::number(id));
 }
 
 void ButtonEditDialog::ShowButtonMap()
@@ -172,17 +162,6 @@ void ButtonEditDialog::OnSaveFunction()
         session_.commands.WriteFunctionKey(FunctionKeyAddress(inputList_->currentIndex()), session_.state.functionKey));
     session_.state.mode = static_cast<uint8_t>(Mode::Function);
     session_.keeper.Take(session_.commands.WriteStatus(StatusOf(session_.state)));
-}
-
-void ButtonEditDialog::keyPressEvent(QKeyEvent* event)
-{
-    // Enter confirms and Escape cancels; either just closes, as "Exit"
-    // does.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        accept();
-        return;
-    }
-    SkinnedDialog::keyPressEvent(event);
 }
 
 }  // namespace qmb

@@ -9,7 +9,6 @@ class QComboBox;
 namespace qmb {
 
 struct DeviceSession;
-class SkinButton;
 
 // "Button Editing": what the mouse's five buttons act as (saved, the mouse
 // works in button mode), and which keyboard or media function each of five
@@ -24,10 +23,6 @@ public:
     QComboBox* buttonList(int button) const { return buttonLists_[static_cast<size_t>(button)]; }
     QComboBox* inputList() const { return inputList_; }
     QComboBox* functionList() const { return functionList_; }
-    SkinButton* button(int id) const;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateControls(bool korean);

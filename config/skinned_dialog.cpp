@@ -1,10 +1,14 @@
 #include "config/skinned_dialog.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include "config/drag_by_body.h"
+#include "controls/color_static.h"
 #include "controls/compact_list_style.h"
+#include "controls/group_frame.h"
+#include "controls/skin_button.h"
 
 namespace qmb {
 
@@ -16,6 +20,56 @@ SkinnedDialog::SkinnedDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt:
     QFont small = font();
     small.setPixelSize(kFontPixels);
     setFont(small);
+}
+
+void SkinnedDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+SkinButton* SkinnedDialog::button(int id) const
+{
+    return findChild<SkinButton*>(QString::number(id));
+}
+
+QComboBox* SkinnedDialog::list(int id) const
+{
+    return findChild<QComboBox*>(QString::number(id));
+}
+
+GroupFrame* SkinnedDialog::AddGroup(const QString& title)
+{
+    return new GroupFrame(title, this);
+}
+
+ColorStatic* SkinnedDialog::AddLabel(const QString& text)
+{
+    auto* label = new ColorStatic(this);
+    label->setText(text);
+    label->setAlignment(Qt::AlignCenter);
+    label->SetLabelColor(kLabelColour);
+    return label;
+}
+
+QComboBox* SkinnedDialog::AddList()
+{
+    return new QComboBox(this);
+}
+
+SkinButton* SkinnedDialog::AddButton(const QString& caption, const QString& tip)
+{
+    auto* button = new SkinButton(this);
+    button->setText(caption);
+    // Enter means the dialog's own confirm, not the button with the focus.
+    button->setAutoDefault(false);
+    if (!tip.isEmpty()) {
+        button->SetTooltip(tip, kLabelColour, kTipText);
+    }
+    return button;
 }
 
 void SkinnedDialog::ApplyControlColours()

@@ -3,12 +3,18 @@
 #include <QColor>
 #include <QDialog>
 
+class QComboBox;
+
 namespace qmb {
+
+class ColorStatic;
+class GroupFrame;
+class SkinButton;
 
 // What every dialog of the program shares: a caption-less pop-up, 95 %
 // opaque, moved by dragging its body, its lists and fields on the light
-// lilac of the control box, its labels in the program's blue
-// (ColorStatic::SetLabelColor) and its group titles in GroupFrame's.
+// lilac of the control box, its labels in the program's blue and its group
+// titles in GroupFrame's, and the controls its template is made of.
 class SkinnedDialog : public QDialog {
     Q_OBJECT
 public:
@@ -18,10 +24,24 @@ public:
     static constexpr int kListFontPixels = 9;
     static inline const QColor kControlBackground{220, 220, 240};
     static inline const QColor kLabelColour{50, 112, 205};
+    static inline const QColor kTipText{255, 255, 255};
 
     explicit SkinnedDialog(QWidget* parent = nullptr);
 
+    // A control by its template id.
+    SkinButton* button(int id) const;
+    QComboBox* list(int id) const;
+
 protected:
+    // Enter confirms and Escape cancels, as a dialog's keys always have:
+    // either just closes it, whatever button has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
+
+    GroupFrame* AddGroup(const QString& title);
+    ColorStatic* AddLabel(const QString& text);
+    QComboBox* AddList();
+    // A tip in the program's colours; none keeps "Click Here!".
+    SkinButton* AddButton(const QString& caption, const QString& tip = {});
     // Colours the lists and fields made so far; a dialog calls it once it
     // has built them.
     void ApplyControlColours();

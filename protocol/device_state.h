@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "protocol/command_reply.h"
 #include "protocol/reports.h"
 
 namespace qmb {
@@ -56,5 +57,12 @@ inline StatusFields StatusOf(const DeviceState& state)
 }
 
 enum class Mode : uint8_t { Button = 1, Function = 2 };
+
+// The sequence record, as the state holds it.
+inline SequenceRecord SequenceOf(const DeviceState& state)
+{
+    return {state.runCount,    state.clickOnTime,  state.clickOffTime, state.runCycle,
+            state.useRunCycle, state.sequenceMode, state.applyButton};
+}
 
 }  // namespace qmb

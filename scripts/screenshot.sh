@@ -1,8 +1,8 @@
 #!/bin/sh
 # Takes the README's pictures: QMBPro with the demo mouse on a virtual
-# screen without a tray, where it shows its control box; with --buttons,
-# the button editing dialog opened from it.
-# Usage: screenshot.sh [--korean] [--buttons] [output.png]
+# screen without a tray, where it shows its control box; with --buttons or
+# --sequence, the dialog opened from it.
+# Usage: screenshot.sh [--korean] [--buttons|--sequence] [output.png]
 set -eu
 cd "$(dirname "$0")/.."
 lang=C.UTF-8
@@ -11,6 +11,7 @@ while [ $# -gt 0 ]; do
     case "$1" in
     --korean) lang=ko_KR.UTF-8 ;;
     --buttons) window=button-editing ;;
+    --sequence) window=sequence-setting ;;
     *) break ;;
     esac
     shift
@@ -36,9 +37,14 @@ if [ "$window" = control-box ]; then
     # The control box, 400 x 111, in the middle of the screen.
     DISPLAY=$display import -window root -crop 400x111+120+94 +repage "$out"
 else
-    # "Edit" on the control box, in either language's layout; then the
-    # window that opened.
-    DISPLAY=$display xdotool mousemove 420 109 click 1
+    # The buttons on the control box, at a point inside them in either
+    # language's layout: "Edit", or "Function" (the sequence waits for
+    # function mode) and then "Sequence". Then the window that opened.
+    if [ "$window" = button-editing ]; then
+        DISPLAY=$display xdotool mousemove 420 109 click 1
+    else
+        DISPLAY=$display xdotool mousemove 193 110 click 1 sleep 1 mousemove 290 109 click 1
+    fi
     sleep 2
     DISPLAY=$display import -window "$(DISPLAY=$display xdotool getwindowfocus)" "$out"
 fi

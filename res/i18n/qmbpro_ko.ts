@@ -221,6 +221,98 @@
     </message>
 </context>
 <context>
+    <name>qmb::SequenceDialog</name>
+    <message>
+        <source>Sequence Setting</source>
+        <translation>연속키 설정</translation>
+    </message>
+    <message>
+        <source>Target Button</source>
+        <translation>버튼 선택</translation>
+    </message>
+    <message>
+        <source>Runnig count</source>
+        <translation>실행 횟수</translation>
+    </message>
+    <message>
+        <source>ClkOnTime</source>
+        <translation>클릭 On 시간</translation>
+    </message>
+    <message>
+        <source>ClkOffTime</source>
+        <translation>클릭 Off 시간</translation>
+    </message>
+    <message>
+        <source>Running Cycle</source>
+        <translation>실행 주기</translation>
+    </message>
+    <message>
+        <source>Apply Button</source>
+        <translation>적용 버튼</translation>
+    </message>
+    <message>
+        <source>Continue Value</source>
+        <translation>연속설정값</translation>
+    </message>
+    <message>
+        <source>Toggle (Start/Stop)</source>
+        <translation>토글(연속/정지)</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>ON 시 연속</translation>
+    </message>
+    <message>
+        <source>Use Running Cycle</source>
+        <translation>실행 주기</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>설정을 저장 합니다.</translation>
+    </message>
+    <message>
+        <source>Save &amp; Finish</source>
+        <translation>설정저장 후 종료 합니다.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>tooltip</comment>
+        <translation>설정을 취소 합니다.</translation>
+    </message>
+    <message>
+        <source>R.Button</source>
+        <translation>오른쪽 버튼</translation>
+    </message>
+    <message>
+        <source>4-Button</source>
+        <translation>4 버튼</translation>
+    </message>
+    <message>
+        <source>5-Button</source>
+        <translation>5 버튼</translation>
+    </message>
+    <message>
+        <source>L.Button </source>
+        <translation>왼쪽 버튼</translation>
+    </message>
+    <message>
+        <source>Failed of config read!</source>
+        <translation>설정 읽기 실패.</translation>
+    </message>
+</context>
+<context>
     <name>qmb::TrayMenu</name>
     <message>
         <source>Topmost</source>

@@ -236,6 +236,27 @@ TEST_F(PanelActionsTest, ConfigOpensButtonEditingWithTheWatcherPausedAndShowsThe
     EXPECT_TRUE(box().button(kButtonModeButton)->isEnabled());
 }
 
+TEST_F(PanelActionsTest, SequenceOpensWithTheWatcherPausedAndChangesNothingElse)
+{
+    StartInFunctionMode();
+    dialog_->ShowControlBox();
+    box().resolutionLabel()->setText("mine");
+    int pausedWhileOpen = -1;
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        QWidget* sequence = QApplication::activeModalWidget();
+        ASSERT_NE(sequence, nullptr);
+        opened = sequence->objectName();
+        pausedWhileOpen = dialog_->watcher()->StopWatcher() == 0;
+        sequence->close();
+    });
+    QTest::mouseClick(box().button(kSequenceButton), Qt::LeftButton);
+    EXPECT_EQ(opened, "144");
+    EXPECT_EQ(pausedWhileOpen, 1);
+    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+    EXPECT_EQ(ResolutionLabel(), "mine");
+}
+
 class HelpOpener : public QObject {
     Q_OBJECT
 public:

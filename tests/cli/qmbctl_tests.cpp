@@ -176,6 +176,43 @@ TEST_F(Qmbctl, ButtonAndKeyWordsAreCheckedBeforeAnythingIsSent)
     }
 }
 
+TEST_F(Qmbctl, SequenceSetChangesOnlyWhatIsGivenAndReadsBack)
+{
+    const auto run = Run({"--demo", "--trace", "-"},
+                         "sequence set --count 50 --on 1 --off 1 --cycle 49 --style toggle --use-cycle on "
+                         "--apply-button right\nsequence set --target 5\nsequence --json\n");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.err.find("> 08 29 04 32 01 01 31 A2 00\n"), std::string::npos) << run.err;
+    // The target travels in the status write that follows the record.
+    EXPECT_NE(run.err.find("> 08 29 04 32 01 01 31 A2 00\n< 08 29 04 32 01 01 31 A2 00\n> 04 CA 01 03 01 00 04 00"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("{\"target\":\"5\",\"count\":50,\"on\":1,\"off\":1,\"cycle\":49,\"useCycle\":true,"
+                           "\"applyButton\":\"right\",\"style\":\"toggle\"}\n"),
+              std::string::npos)
+        << run.out;
+}
+
+TEST_F(Qmbctl, SequenceValuesOutsideTheirRangesAreRefusedBeforeAnythingIsSent)
+{
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"sequence", "set", "--count", "0"},
+             {"sequence", "set", "--count", "51"},
+             {"sequence", "set", "--on", "51"},
+             {"sequence", "set", "--cycle", "1"},
+             {"sequence", "set", "--cycle", "50"},
+             {"sequence", "set", "--target", "left"},
+             {"sequence", "set", "--style", "pulse"},
+             {"sequence", "set", "--use-cycle", "yes"},
+             {"sequence", "set"},
+             {"sequence", "show"}}) {
+        std::vector<std::string> full{"--demo", "--trace"};
+        full.insert(full.end(), args.begin(), args.end());
+        const auto run = Run(full);
+        EXPECT_EQ(run.exitCode, 2) << testing::PrintToString(args);
+        EXPECT_EQ(run.err.find("> "), std::string::npos) << run.err;
+    }
+}
+
 TEST_F(Qmbctl, ScriptLinesShareOneMouse)
 {
     const auto run = Run({"--demo", "-"}, "set --mode function --auto-click on\n\n# a comment\nstatus --json\n");

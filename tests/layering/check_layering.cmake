@@ -16,7 +16,7 @@ set(rules
   "emulator/uhid: emulator/uhid emulator device protocol"
   "credentials: credentials"
   "controls: controls"
-  "config: config controls device protocol"
+  "config: config controls device protocol app/notice"
   "app/notice: app/notice"
   "app: app app/notice config controls credentials device protocol emulator/platform"
   "cli: cli credentials device protocol emulator/platform"

@@ -1,0 +1,119 @@
+#include <string>
+
+#include "cli/argument_values.h"
+#include "cli/ctl_session.h"
+#include "protocol/sequence_tables.h"
+
+namespace qmb {
+
+namespace {
+
+std::string Word(std::span<const NamedValue> values, uint8_t value)
+{
+    const char* word = WordOfValue(values, value);
+    return word ? word : "unknown (" + std::to_string(value) + ")";
+}
+
+std::string Quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+}  // namespace
+
+int CtlSession::PrintSequence(bool json)
+{
+    const DeviceState& state = session_.state;
+    if (json) {
+        out_ << "{\"target\":" << Quoted(Word(kAutoClickTargets, state.autoClickTarget))
+             << ",\"count\":" << int(state.runCount) << ",\"on\":" << int(state.clickOnTime)
+             << ",\"off\":" << int(state.clickOffTime) << ",\"cycle\":" << int(state.runCycle)
+             << ",\"useCycle\":" << (state.useRunCycle ? "true" : "false")
+             << ",\"applyButton\":" << Quoted(Word(kApplyButtons, state.applyButton))
+             << ",\"style\":" << Quoted(Word(kSequenceStyles, state.sequenceMode)) << "}\n";
+        return kExitOk;
+    }
+    out_ << "target:        " << Word(kAutoClickTargets, state.autoClickTarget) << "\n"
+         << "count:         " << int(state.runCount) << " times\n"
+         << "click on:      " << int(state.clickOnTime) << " msec\n"
+         << "click off:     " << int(state.clickOffTime) << " msec\n"
+         << "cycle:         " << int(state.runCycle) << " msec, " << (state.useRunCycle ? "used" : "not used") << "\n"
+         << "apply button:  " << Word(kApplyButtons, state.applyButton) << "\n"
+         << "style:         " << Word(kSequenceStyles, state.sequenceMode) << "\n";
+    return kExitOk;
+}
+
+int CtlSession::Sequence(const std::vector<std::string>& args)
+{
+    const bool json = args.size() == 2 && args[1] == "--json";
+    const bool set = args.size() > 1 && args[1] == "set";
+    if (!json && !set && args.size() > 1) {
+        return Usage("sequence takes --json, or set and what to change");
+    }
+    // Everything is checked before anything is sent.
+    std::optional<uint8_t> target, count, on, off, cycle, applyButton, style;
+    std::optional<int32_t> useCycle;
+    if (set) {
+        const auto options = OptionPairs(
+            args, 2, {"--target", "--count", "--on", "--off", "--cycle", "--apply-button", "--style", "--use-cycle"});
+        if (!options || options->empty()) {
+            return Usage("sequence set: unknown, repeated, incomplete or no option");
+        }
+        for (const auto& [name, value] : *options) {
+            const auto number = ParseInteger(value);
+            const auto inRange = [&](ValueRange range) -> std::optional<uint8_t> {
+                return number && range.Holds(*number) ? std::optional<uint8_t>(*number) : std::nullopt;
+            };
+            std::optional<uint8_t> parsed;
+            if (name == "--target") {
+                parsed = target = ValueOfWord(kAutoClickTargets, value);
+            } else if (name == "--count") {
+                parsed = count = inRange(kRunCounts);
+            } else if (name == "--on") {
+                parsed = on = inRange(kClickTimes);
+            } else if (name == "--off") {
+                parsed = off = inRange(kClickTimes);
+            } else if (name == "--cycle") {
+                parsed = cycle = inRange(kRunCycles);
+            } else if (name == "--apply-button") {
+                parsed = applyButton = ValueOfWord(kApplyButtons, value);
+            } else if (name == "--style") {
+                parsed = style = ValueOfWord(kSequenceStyles, value);
+            } else if (name == "--use-cycle" && (value == "on" || value == "off")) {
+                useCycle = value == "on";
+                parsed = 1;
+            }
+            if (!parsed) {
+                return Usage("sequence set: bad value '" + value + "' for " + name);
+            }
+        }
+    }
+    // As the dialog opens: the state (for the target), then the record.
+    if (const auto failed = ReadStateFirst()) {
+        return *failed;
+    }
+    if (const auto failed = Failure(session_.keeper.Take(session_.commands.QuerySequence()))) {
+        return *failed;
+    }
+    if (!set) {
+        return PrintSequence(json);
+    }
+    DeviceState& state = session_.state;
+    state.autoClickTarget = target.value_or(state.autoClickTarget);
+    state.runCount = count.value_or(state.runCount);
+    state.clickOnTime = on.value_or(state.clickOnTime);
+    state.clickOffTime = off.value_or(state.clickOffTime);
+    state.runCycle = cycle.value_or(state.runCycle);
+    state.applyButton = applyButton.value_or(state.applyButton);
+    state.sequenceMode = style.value_or(state.sequenceMode);
+    state.useRunCycle = useCycle.value_or(state.useRunCycle);
+    if (const auto failed = Failure(session_.keeper.Take(session_.commands.WriteSequence(SequenceOf(state))))) {
+        return *failed;
+    }
+    if (const auto failed = Failure(session_.keeper.Take(session_.commands.WriteStatus(StatusOf(state))))) {
+        return *failed;
+    }
+    return PrintSequence(false);
+}
+
+}  // namespace qmb
