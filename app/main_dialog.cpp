@@ -9,9 +9,6 @@
 #include "app/about_box.h"
 #include "app/help_file.h"
 #include "app/window_options.h"
-#include "config/button_edit_dialog.h"
-#include "config/sequence_dialog.h"
-#include "config/watcher_pause.h"
 #include "controls/skin_bitmap_button.h"
 #include "controls/skin_library.h"
 #include "controls/skin_slider.h"
@@ -55,8 +52,6 @@ MainDialog::MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAv
     connect(&trayIcon_, &QSystemTrayIcon::activated, this, &MainDialog::OnTrayActivated);
     connect(&trayMenu_, &TrayMenu::commandChosen, this, &MainDialog::OnCommand);
     connect(&box_, &ControlBox::commandRequested, this, &MainDialog::OnCommand);
-    connect(box_.button(kConfigButton), &QAbstractButton::clicked, this, &MainDialog::OpenButtonEditing);
-    connect(box_.button(kSequenceButton), &QAbstractButton::clicked, this, &MainDialog::OpenSequenceSetting);
     connect(&box_, &ControlBox::closeRequested, this, &MainDialog::Exit);
     box_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&box_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { ShowBoxMenu(at); });
@@ -106,6 +101,7 @@ void MainDialog::OnInitDialog()
         QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
     });
     watcher_->StartWatcher();
+    openers_ = std::make_unique<DialogOpeners>(box_, panel_, session_, *watcher_, korean_);
     StartDeviceNotices();
 
     if (trayAvailable_()) {
@@ -269,23 +265,6 @@ void MainDialog::OnCommand(int id)
     default:
         break;
     }
-}
-
-void MainDialog::OpenButtonEditing()
-{
-    WatcherPause pause(*watcher_);
-    ButtonEditDialog dialog(session_, korean_);
-    dialog.exec();
-    // Saving may have switched the mode, and a mode never read becomes
-    // function mode.
-    panel_.ShowModeButtons(session_.state.mode == static_cast<uint8_t>(Mode::Button) ? Mode::Button : Mode::Function);
-}
-
-void MainDialog::OpenSequenceSetting()
-{
-    WatcherPause pause(*watcher_);
-    SequenceDialog dialog(session_, korean_);
-    dialog.exec();
 }
 
 void MainDialog::ToggleTopmost()

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/control_box.h"
+#include "app/dialog_openers.h"
 #include "protocol/device_session.h"
 #include "app/panel_actions.h"
 #include "app/panel_refresh.h"
@@ -52,10 +53,6 @@ public:
     void ShowTrayMenu();
     void OnCommand(int id);
     void ShowControlBox();
-    // "Config": the button editing dialog, the watcher paused meanwhile.
-    void OpenButtonEditing();
-    // "C": the sequence dialog, the watcher paused meanwhile.
-    void OpenSequenceSetting();
 
 signals:
     void exitRequested();
@@ -90,6 +87,7 @@ private:
     // The tray menu about to open was asked for by a left press.
     bool leftPressMenu_ = false;
     std::unique_ptr<DeviceWatcher> watcher_;
+    std::unique_ptr<DialogOpeners> openers_;
     std::unique_ptr<DeviceNotices> notices_;
     std::unique_ptr<QSocketNotifier> noticesReadable_;
 };

@@ -18,7 +18,6 @@ PanelActions::PanelActions(ControlBox& box, PanelRefresh& panel, DeviceSession& 
     connect(box_.resolutionSlider(), &SkinSlider::scrolled, this, &PanelActions::OnSliderScrolled);
     connect(box_.intervalSlider(), &SkinSlider::scrolled, this, &PanelActions::OnSliderScrolled);
     connect(box_.autoClickCheck(), &QCheckBox::clicked, this, &PanelActions::OnAutoClickClicked);
-    connect(box_.siteModeCheck(), &QCheckBox::clicked, this, &PanelActions::OnSiteModeClicked);
 }
 
 void PanelActions::WriteStatus(const StatusFields& status)
@@ -73,19 +72,6 @@ void PanelActions::OnAutoClickClicked(bool checked)
     // The sequence cannot change while the mouse clicks by itself.
     box_.button(kSequenceButton)->setEnabled(!checked);
     WriteStatus(StatusOf(session_.state));
-}
-
-void PanelActions::OnSiteModeClicked(bool checked)
-{
-    if (checked) {
-        // Switching web-site mode on takes a sign-in, which this box cannot
-        // do by itself: the tick waits for the mouse to say so.
-        box_.siteModeCheck()->setChecked(session_.state.siteModeOn != 0);
-        return;
-    }
-    session_.state.siteModeOn = 0;
-    WriteStatus(StatusOf(session_.state));
-    panel_.RefreshPanel();
 }
 
 }  // namespace qmb

@@ -11,8 +11,7 @@ class ControlBox;
 class PanelRefresh;
 
 // What the control box's own controls do to the mouse: the two mode
-// buttons, the sliders, the profile list, the auto-click box and unticking
-// the web-site box. A command that cannot reach the mouse changes nothing
+// buttons, the sliders, the profile list and the auto-click box. A command that cannot reach the mouse changes nothing
 // on it and shows nothing; the panel keeps the user's choice.
 class PanelActions : public QObject {
     Q_OBJECT
@@ -23,7 +22,6 @@ public:
     void OnProfileChosen(int entry);
     void OnSliderScrolled();
     void OnAutoClickClicked(bool checked);
-    void OnSiteModeClicked(bool checked);
 
 private:
     void WriteStatus(const StatusFields& status);

@@ -27,6 +27,13 @@ const char* const kCtlUsage =
     "  sequence [--json] the auto-click sequence and its target\n"
     "  sequence set [--target right|4|5] [--count 1-50] [--on 1-50] [--off 1-50] [--cycle 2-49]\n"
     "               [--apply-button left|right] [--style continue-value|toggle|continue] [--use-cycle on|off]\n"
+    "  password status [--json]  whether a mouse and a short password exist, and\n"
+    "                    whether the mouse is signed in\n"
+    "  password set      the mouse password, typed twice\n"
+    "  password short set|delete the short password (signed in)\n"
+    "  sign-in           with the password the mouse asks for; sign-out\n"
+    "                    Secrets come from the terminal without echo, or the next line\n"
+    "                    of standard input (in a script, the line after the command)\n"
     "  raw HEX...        one report, report id (04 or 08) first\n"
     "  watch             follow the mouse until interrupted (demo mouse: SIGUSR1 presses\n"
     "                    its reset, SIGUSR2 unplugs it or plugs it back in)\n"
@@ -40,10 +47,11 @@ constexpr size_t kReportLength8 = 9;
 }  // namespace
 
 CtlSession::CtlSession(HidPlatform& platform, int modelNumber, std::ostream& out, std::ostream& err,
-                       WatchSignals watchSignals)
+                       SecretInput secrets, WatchSignals watchSignals)
     : session_(platform, modelNumber),
       out_(out),
       err_(err),
+      secrets_(secrets),
       watchSignals_(std::move(watchSignals))
 {
 }
@@ -81,6 +89,15 @@ int CtlSession::Run(const std::vector<std::string>& args)
     }
     if (args[0] == "sequence") {
         return Sequence(args);
+    }
+    if (args[0] == "password") {
+        return Password(args);
+    }
+    if (args[0] == "sign-in") {
+        return SignIn(args);
+    }
+    if (args[0] == "sign-out") {
+        return SignOut(args);
     }
     return Usage("unknown command '" + args[0] + "'");
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/secret_input.h"
 #include "cli/watch_command.h"
 #include "protocol/device_session.h"
 
@@ -13,6 +14,7 @@ namespace qmb {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitNoMouse = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitRefused = 3;
 
 extern const char* const kCtlUsage;
 
@@ -21,7 +23,7 @@ extern const char* const kCtlUsage;
 // mouse.
 class CtlSession {
 public:
-    CtlSession(HidPlatform& platform, int modelNumber, std::ostream& out, std::ostream& err,
+    CtlSession(HidPlatform& platform, int modelNumber, std::ostream& out, std::ostream& err, SecretInput secrets,
                WatchSignals watchSignals = {});
 
     void SetTrace(ReportTrace* trace);
@@ -37,6 +39,16 @@ private:
     int Key(const std::vector<std::string>& args);
     int Sequence(const std::vector<std::string>& args);
     int PrintSequence(bool json);
+    int Password(const std::vector<std::string>& args);
+    int SetPassword();
+    int SetShortPassword(bool remove);
+    int PasswordStatus(bool json);
+    int SignIn(const std::vector<std::string>& args);
+    int SignOut(const std::vector<std::string>& args);
+    // Whether a mouse password exists and how the mouse is locked, into
+    // the state; the exit status when the mouse cannot be asked.
+    std::optional<int> ReadLockState();
+    int Refused(const std::string& why);
 
     // The exit status of a command that did not go through; none when it
     // did and every report was answered.
@@ -60,6 +72,7 @@ private:
     DeviceSession session_;
     std::ostream& out_;
     std::ostream& err_;
+    SecretInput secrets_;
     WatchSignals watchSignals_;
 };
 

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -100,10 +102,14 @@ int main(int argc, char** argv)
     }
 
     const auto trace = qmb::TraceToStandardError(options->trace, qmb::kMouseSecrets);
-    qmb::CtlSession session(*platform, model, std::cout, std::cerr, std::move(watchSignals));
+    // A script reads its secrets from the lines after the command, even at a
+    // terminal.
+    const bool script = options->command.size() == 1 && options->command.front() == "-";
+    const qmb::SecretInput secrets(std::cin, std::cerr, !script && isatty(STDIN_FILENO));
+    qmb::CtlSession session(*platform, model, std::cout, std::cerr, secrets, std::move(watchSignals));
     session.SetTrace(trace.get());
 
-    if (options->command.size() == 1 && options->command.front() == "-") {
+    if (script) {
         return RunScript(session);
     }
     return session.Run(options->command);

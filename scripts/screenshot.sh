@@ -1,22 +1,26 @@
 #!/bin/sh
 # Takes the README's pictures: QMBPro with the demo mouse on a virtual
 # screen without a tray, where it shows its control box; with --buttons or
-# --sequence, the dialog opened from it.
-# Usage: screenshot.sh [--korean] [--buttons|--sequence] [output.png]
+# --sequence, the dialog opened from it; with --passwords, the password
+# dialog in both its layouts and the sign-in dialog, as password-setting,
+# password-short and password-sign-in (-ko for Korean) beside OUTPUT.
+# Usage: screenshot.sh [--korean] [--buttons|--sequence|--passwords] [output.png]
 set -eu
 cd "$(dirname "$0")/.."
 lang=C.UTF-8
+suffix=
 window=control-box
 while [ $# -gt 0 ]; do
     case "$1" in
-    --korean) lang=ko_KR.UTF-8 ;;
+    --korean) lang=ko_KR.UTF-8 suffix=-ko ;;
     --buttons) window=button-editing ;;
     --sequence) window=sequence-setting ;;
+    --passwords) window=password ;;
     *) break ;;
     esac
     shift
 done
-out=${1:-docs/$window.png}
+out=${1:-docs/$window$suffix.png}
 ./scripts/debian-packages.sh screenshot
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQMB_BUILD_BENCH=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target qmbpro
@@ -33,6 +37,30 @@ DISPLAY=$display LANG=$lang LANGUAGE= XDG_CONFIG_HOME=$work/config XDG_RUNTIME_D
 app=$!
 sleep 3
 mkdir -p "$(dirname "$out")"
+on() { DISPLAY=$display xdotool "$@"; }
+shoot() { DISPLAY=$display import -window "$(on getwindowfocus)" "$1"; }
+named() { echo "$(dirname "$out")/password-$1$suffix.png"; }
+if [ "$window" = password ]; then
+    # "Function" makes the web-site box usable; ticking it on a mouse
+    # without a password opens the password dialog.
+    box=331
+    [ "$lang" = C.UTF-8 ] || box=315
+    on mousemove 193 110 click 1 sleep 1 mousemove $box 110 click 1
+    sleep 2
+    shoot "$(named setting)"
+    eval "$(on getwindowfocus getwindowgeometry --shell)"
+    # A first password, typed twice and saved; then the short layout.
+    on type abc1
+    on key Tab type abc1
+    on mousemove $((X + 216)) $((Y + 35)) click 1 sleep 1 mousemove $((X + 216)) $((Y + 58)) click 1
+    sleep 1
+    shoot "$(named short)"
+    on mousemove $((X + 216)) $((Y + 93)) click 1 sleep 1 mousemove $box 110 click 1
+    sleep 2
+    shoot "$(named sign-in)"
+    echo "wrote $(named setting), $(named short), $(named sign-in)"
+    exit 0
+fi
 if [ "$window" = control-box ]; then
     # The control box, 400 x 111, in the middle of the screen.
     DISPLAY=$display import -window root -crop 400x111+120+94 +repage "$out"

@@ -64,6 +64,8 @@ void NoticePopup::Present(const QString& line, QColor colour, int milliseconds)
 {
     const QRegion letters = RegionFromBitmap(RenderNoticeText(line, colour), kBackgroundKey, kEdgeTolerance);
     noticeColour = colour;
+    // What the letters say, for screen readers.
+    setAccessibleName(line);
     // An empty mask would mean no mask at all, a solid bar across the screen.
     if (letters.isEmpty()) {
         hide();

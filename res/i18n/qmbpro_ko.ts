@@ -214,10 +214,140 @@
     </message>
 </context>
 <context>
+    <name>qmb::DialogOpeners</name>
+    <message>
+        <source>Not support !</source>
+        <translation>이 기능이 지원되지 않습니다!</translation>
+    </message>
+</context>
+<context>
+    <name>qmb::LoginDialog</name>
+    <message>
+        <source>Short PWD. Sign in</source>
+        <translation>단축 비밀번호 로그인</translation>
+    </message>
+    <message>
+        <source>Mouse PWD. Sign in</source>
+        <translation>마우스 비밀번호 로그인</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>로그인</translation>
+    </message>
+    <message>
+        <source>Cancel Sign in.</source>
+        <translation>로그인을 종료합니다.</translation>
+    </message>
+    <message>
+        <source>Input PWD.</source>
+        <translation>비밀번호를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Invalid keys!</source>
+        <translation>특수 키는 지원하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Not Match!</source>
+        <translation>비밀번호가 일치 하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Match Ok!</source>
+        <translation>로그인 성공.</translation>
+    </message>
+</context>
+<context>
     <name>qmb::MainDialog</name>
     <message>
         <source>&amp;About QMBPro...</source>
         <translation>QMBPro 정보(&amp;A)...</translation>
+    </message>
+</context>
+<context>
+    <name>qmb::PasswordDialog</name>
+    <message>
+        <source>Update Mouse Password</source>
+        <translation>마우스 비밀번호 수정</translation>
+    </message>
+    <message>
+        <source>Modify PWD.</source>
+        <translation>비밀번호수정(변경)</translation>
+    </message>
+    <message>
+        <source>Save PWD.</source>
+        <translation>비밀번호 저장</translation>
+    </message>
+    <message>
+        <source>Password Setting</source>
+        <translation>마우스 비밀번호 설정</translation>
+    </message>
+    <message>
+        <source>PWD. Input</source>
+        <translation>비밀번호 입력</translation>
+    </message>
+    <message>
+        <source>PWD. Verification</source>
+        <translation>비밀번호 확인</translation>
+    </message>
+    <message>
+        <source>Save Short PWD.</source>
+        <translation>단축 비밀번호 설정</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <translation>로그 아웃</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Exit.</source>
+        <translation>설정을 종료 합니다.</translation>
+    </message>
+    <message>
+        <source>Save Mouse PWD.</source>
+        <translation>비밀번호를 설정.</translation>
+    </message>
+    <message>
+        <source>Save Short PWD.</source>
+        <comment>saving</comment>
+        <translation>단축 비밀번호 저장</translation>
+    </message>
+    <message>
+        <source>Sign Out.</source>
+        <translation>로그아웃 실행.</translation>
+    </message>
+    <message>
+        <source>Input PWD.</source>
+        <translation>비밀번호를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Not Match!</source>
+        <translation>비밀번호가 일치 하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Invalid keys!</source>
+        <translation>특수 키는 지원하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Set Short PWD.</source>
+        <translation>단축 비밀번호를 설정</translation>
+    </message>
+    <message>
+        <source>Modify Short PWD.</source>
+        <translation>단축 비밀번호를 변경</translation>
+    </message>
+    <message>
+        <source>Delete Short PWD.</source>
+        <translation>단축 비밀번호 삭제</translation>
     </message>
 </context>
 <context>

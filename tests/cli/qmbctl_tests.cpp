@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDirIterator>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -210,6 +211,61 @@ TEST_F(Qmbctl, SequenceValuesOutsideTheirRangesAreRefusedBeforeAnythingIsSent)
         const auto run = Run(full);
         EXPECT_EQ(run.exitCode, 2) << testing::PrintToString(args);
         EXPECT_EQ(run.err.find("> "), std::string::npos) << run.err;
+    }
+}
+
+TEST_F(Qmbctl, PasswordsAndSignInTakeTheirSecretsFromTheNextLines)
+{
+    const auto run = Run({"--demo", "--trace", "-"},
+                         "password set\nAb1\nAb1\nsign-out\nsign-in\nAb1\npassword status --json\nsign-out\n"
+                         "sign-in\nAb2\npassword status\n");
+    EXPECT_EQ(run.exitCode, 3) << run.err;
+    EXPECT_NE(run.out.find("mouse password saved\nsigned out\nMatch Ok!\n"
+                           "{\"mousePassword\":true,\"shortPassword\":false,\"signedIn\":true}\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.err.find("qmbctl: Not Match!"), std::string::npos);
+    EXPECT_NE(run.out.find("signed in:       no\n"), std::string::npos);
+    EXPECT_NE(run.err.find("> 08 2F ** ** ** ** ** ** **"), std::string::npos);
+    EXPECT_NE(run.err.find("> 08 F2 ** ** ** ** ** ** **"), std::string::npos);
+}
+
+TEST_F(Qmbctl, ASignInTheMouseRefusesExitsThreeAndABadSecretTwoBeforeAnythingIsSent)
+{
+    EXPECT_EQ(Run({"--demo", "-"}, "password set\nAb1\nAb1\nsign-out\nsign-in\nwrong1\n").exitCode, 3);
+    for (const std::string& script : {std::string("password set\nAb1\nAb2\n"), std::string("password set\nA b\nA b\n"),
+                                      std::string("password set\n\n\n"), std::string("sign-in\nab*\n"),
+                                      std::string("password set\n1234567890123\n1234567890123\n")}) {
+        const auto run = Run({"--demo", "--trace", "-"}, script);
+        EXPECT_EQ(run.exitCode, 2) << script;
+        EXPECT_EQ(run.err.find("> 08 2F"), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("> 08 F1"), std::string::npos) << run.err;
+    }
+    // A new password over an old one takes a sign-in first.
+    const auto locked = Run({"--demo", "--trace", "-"}, "password set\nAb1\nAb1\nsign-out\npassword set\nCd2\nCd2\n");
+    EXPECT_EQ(locked.exitCode, 3);
+    EXPECT_EQ(locked.err.rfind("> 08 2F"), locked.err.find("> 08 2F")) << locked.err;
+}
+
+TEST_F(Qmbctl, NoSecretIsWrittenAnywhereWhateverTheFlow)
+{
+    QTemporaryDir runtime;
+    const auto run = Run({"--demo", "--trace", "-"},
+                         "password set\nQmbSecret42\nQmbSecret42\nsign-out\nsign-in\nQmbSecret42\n"
+                         "password short set\nQmb42\nsign-out\nsign-in\nQmb42\npassword short delete\n",
+                         {{"XDG_RUNTIME_DIR", runtime.path().toStdString()}});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    for (const char* secret : {"QmbSecret42", "Qmb42", "94 10 05 96", "94 10 05"}) {
+        EXPECT_EQ(run.out.find(secret), std::string::npos) << secret;
+        EXPECT_EQ(run.err.find(secret), std::string::npos) << secret;
+    }
+    for (const QString& directory : {config_.path(), runtime.path()}) {
+        QDirIterator files(directory, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            QFile file(files.next());
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_FALSE(file.readAll().contains("Qmb")) << file.fileName().toStdString();
+        }
     }
 }
 

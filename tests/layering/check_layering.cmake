@@ -14,7 +14,7 @@ set(rules
   "emulator: emulator"
   "emulator/platform: emulator/platform emulator device"
   "emulator/uhid: emulator/uhid emulator device protocol"
-  "credentials: credentials"
+  "credentials: credentials config controls device protocol app/notice"
   "controls: controls"
   "config: config controls device protocol app/notice"
   "app/notice: app/notice"

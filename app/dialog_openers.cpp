@@ -1,0 +1,92 @@
+#include "app/dialog_openers.h"
+
+#include <QCheckBox>
+
+#include "app/control_box.h"
+#include "app/notice/notice_popup.h"
+#include "app/panel_refresh.h"
+#include "config/button_edit_dialog.h"
+#include "config/sequence_dialog.h"
+#include "config/watcher_pause.h"
+#include "controls/skin_bitmap_button.h"
+#include "credentials/login_dialog.h"
+#include "credentials/password_dialog.h"
+#include "protocol/device_session.h"
+#include "protocol/password_state.h"
+
+namespace qmb {
+
+DialogOpeners::DialogOpeners(ControlBox& box, PanelRefresh& panel, DeviceSession& session, DeviceWatcher& watcher,
+                             bool korean)
+    : box_(box), panel_(panel), session_(session), watcher_(watcher), korean_(korean)
+{
+    connect(box_.button(kConfigButton), &QAbstractButton::clicked, this, &DialogOpeners::OpenButtonEditing);
+    connect(box_.button(kSequenceButton), &QAbstractButton::clicked, this, &DialogOpeners::OpenSequenceSetting);
+    connect(box_.button(kPasswordButton), &QAbstractButton::clicked, this, &DialogOpeners::OpenPasswordSetting);
+    connect(box_.siteModeCheck(), &QCheckBox::clicked, this, &DialogOpeners::OnSiteModeClicked);
+}
+
+void DialogOpeners::OpenButtonEditing()
+{
+    WatcherPause pause(watcher_);
+    ButtonEditDialog dialog(session_, korean_);
+    dialog.exec();
+    panel_.ShowModeButtons(session_.state.mode == static_cast<uint8_t>(Mode::Button) ? Mode::Button : Mode::Function);
+}
+
+void DialogOpeners::OpenSequenceSetting()
+{
+    WatcherPause pause(watcher_);
+    SequenceDialog dialog(session_, korean_);
+    dialog.exec();
+}
+
+void DialogOpeners::OpenPasswordSetting()
+{
+    if (session_.state.siteModeOn == 1) {
+        WatcherPause pause(watcher_);
+        PasswordDialog dialog(session_, korean_);
+        dialog.exec();
+    }
+    panel_.RefreshPanel();
+}
+
+void DialogOpeners::OnSiteModeClicked(bool ticked)
+{
+    if (!ticked) {
+        session_.state.siteModeOn = 0;
+        session_.keeper.Take(session_.commands.WriteStatus(StatusOf(session_.state)));
+    } else if (session_.state.siteModeOn == 0 && !SwitchSiteModeOn()) {
+        return;
+    }
+    panel_.RefreshPanel();
+}
+
+bool DialogOpeners::SwitchSiteModeOn()
+{
+    WatcherPause pause(watcher_);
+    if (!session_.keeper.Take(session_.commands.QuerySupport()).value.supported) {
+        ShowNotice(tr("Not support !"), kFailureNoticeColour, kNoticeMilliseconds);
+        box_.siteModeCheck()->setChecked(false);
+        return true;
+    }
+    RefreshPasswordState(session_.commands, session_.keeper);
+    if (session_.state.mousePasswordEnrolled == 0) {
+        // A mouse without a password first gets one.
+        PasswordDialog dialog(session_, korean_);
+        dialog.exec();
+        return true;
+    }
+    if (session_.state.siteModeOn == 1) {
+        return false;
+    }
+    LoginDialog dialog(session_, watcher_, korean_);
+    if (dialog.exec() == QDialog::Rejected) {
+        box_.siteModeCheck()->setChecked(false);
+    }
+    box_.activateWindow();
+    box_.setFocus();
+    return true;
+}
+
+}  // namespace qmb

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+namespace qmb {
+
+class ControlBox;
+class DeviceWatcher;
+class PanelRefresh;
+struct DeviceSession;
+
+// What the control box's dialog buttons and its web-site box open. The
+// watcher keeps off the device for as long as a dialog is open.
+class DialogOpeners : public QObject {
+    Q_OBJECT
+public:
+    DialogOpeners(ControlBox& box, PanelRefresh& panel, DeviceSession& session, DeviceWatcher& watcher, bool korean);
+
+    // "Edit": button editing; afterwards the mode buttons show the mode it
+    // left (a mode never read becomes function mode).
+    void OpenButtonEditing();
+    // "Sequence": the auto-click sequence.
+    void OpenSequenceSetting();
+    // "PWD": the password dialog, while signed in only.
+    void OpenPasswordSetting();
+    // The web-site box: ticked, a sign-in (or a first password); unticked,
+    // web-site mode off.
+    void OnSiteModeClicked(bool ticked);
+
+private:
+    // False when the mouse was signed in already and nothing was shown.
+    bool SwitchSiteModeOn();
+
+    ControlBox& box_;
+    PanelRefresh& panel_;
+    DeviceSession& session_;
+    DeviceWatcher& watcher_;
+    const bool korean_;
+};
+
+}  // namespace qmb

@@ -1,0 +1,190 @@
+// The web-site box and the "PWD" button: which dialog they lead to, what
+// goes to the mouse on the way, and that no password is left anywhere.
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+#include "app/notice/notice_popup.h"
+#include "controls/skin_button.h"
+#include "credentials/login_layout.h"
+#include "credentials/password_layout.h"
+#include "protocol/secret_bytes.h"
+#include "protocol/usage_table.h"
+#include "tests/app/control_box_fixture.h"
+
+namespace qmb::test {
+namespace {
+
+constexpr const char* kSecret = "QmbSecret42";
+// Its first usages, as a trace would print them unmasked.
+constexpr const char* kSecretUsages = "94 10 05 96";
+
+class SiteSwitchTest : public ControlBoxFixture {
+protected:
+    void StartInFunctionMode()
+    {
+        Start(0);
+        dialog_->OnCommand(kFunctionModeButton);
+        Wire();
+    }
+
+    // Runs `action`; a dialog it opens is handed to `inside` while it is
+    // open, then closed by `inside` or cancelled. The opened dialog's id,
+    // or nothing.
+    QString OpenedBy(const std::function<void()>& action, const std::function<void(QWidget*)>& inside = {})
+    {
+        QString opened;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal) {
+                return;
+            }
+            opened = modal->objectName();
+            if (inside) {
+                inside(modal);
+            }
+            if (modal->isVisible()) {
+                QMetaObject::invokeMethod(modal, "reject");
+            }
+        });
+        action();
+        QCoreApplication::processEvents();
+        return opened;
+    }
+
+    void Tick() { QTest::mouseClick(box().siteModeCheck(), Qt::LeftButton); }
+
+    static QString Notice()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (qobject_cast<NoticePopup*>(widget) && widget->isVisible()) {
+                return widget->accessibleName();
+            }
+        }
+        return {};
+    }
+
+    static void Fill(QWidget* dialog, int field, const QString& text)
+    {
+        auto* edit = dialog->findChild<QLineEdit*>(QString::number(field));
+        edit->setFocus();
+        QTest::keyClicks(edit, text);
+    }
+
+    static void Press(QWidget* dialog, int button)
+    {
+        QTest::mouseClick(dialog->findChild<SkinButton*>(QString::number(button)), Qt::LeftButton);
+    }
+
+    void SignInDirectly(const char* password)
+    {
+        auto usages = ToSecretUsages<12>(password, kPasswordTableLength);
+        session_->commands.WriteMousePassword(*usages);
+        session_->commands.SignInMousePassword(*usages);
+    }
+};
+
+TEST_F(SiteSwitchTest, AMouseWithoutTheFeatureIsSaidSoAndTheBoxStaysUnticked)
+{
+    StartInFunctionMode();
+    EmulatedPlatform::Faults garbled;
+    garbled.garbageReply = true;
+    mouse_->SetFaults(garbled);
+    EXPECT_TRUE(OpenedBy([&] { Tick(); }).isEmpty());
+    EXPECT_EQ(Notice(), "Not support !");
+    EXPECT_FALSE(box().siteModeCheck()->isChecked());
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"08 F5 00 00 00 00 00 00 00"}));
+}
+
+TEST_F(SiteSwitchTest, WithoutAPasswordTheBoxOpensThePasswordDialogWithOneTheSignIn)
+{
+    StartInFunctionMode();
+    EXPECT_EQ(OpenedBy([&] { Tick(); }), "141");
+    EXPECT_FALSE(box().siteModeCheck()->isChecked());
+
+    SignInDirectly("abc1");
+    session_->commands.SignOut();
+    Wire();
+    // Exit in the sign-in dialog: the box unticks.
+    EXPECT_EQ(OpenedBy([&] { Tick(); }), "154");
+    EXPECT_FALSE(box().siteModeCheck()->isChecked());
+    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+}
+
+TEST_F(SiteSwitchTest, AMouseSignedInAlreadyOpensNothingAndIsNotWrittenTo)
+{
+    StartInFunctionMode();
+    SignInDirectly("abc1");
+    state().siteModeOn = 0;
+    box().siteModeCheck()->setChecked(false);
+    Wire();
+    EXPECT_TRUE(OpenedBy([&] { Tick(); }).isEmpty());
+    const auto wire = Wire();
+    EXPECT_EQ(wire, (std::vector<std::string>{"08 F5 00 00 00 00 00 00 00", "08 FF F9 2F 00 00 00 00 00",
+                                               "08 FA 00 00 00 00 00 00 00"}));
+    EXPECT_EQ(state().siteModeOn, 1);
+}
+
+TEST_F(SiteSwitchTest, PwdOpensThePasswordDialogOnlyWhileSignedIn)
+{
+    StartInFunctionMode();
+    EXPECT_TRUE(OpenedBy([&] { QTest::mouseClick(box().button(kPasswordButton), Qt::LeftButton); }).isEmpty());
+    EXPECT_TRUE(Wire().empty());
+    SignInDirectly("abc1");
+    state().siteModeOn = 1;
+    EXPECT_EQ(OpenedBy([&] { QTest::mouseClick(box().button(kPasswordButton), Qt::LeftButton); }), "141");
+}
+
+TEST_F(SiteSwitchTest, EveryPasswordFlowLeavesThePasswordNowhere)
+{
+    std::string traced;
+    ReportTrace trace([&](std::string_view line) { (traced += line) += '\n'; }, kMouseSecrets);
+    StartInFunctionMode();
+    session_->link.SetTrace(&trace);
+
+    // A first password through the web-site box.
+    OpenedBy([&] { Tick(); },
+             [&](QWidget* passwords) {
+                 Fill(passwords, kPasswordField, kSecret);
+                 Fill(passwords, kVerificationField, kSecret);
+                 Press(passwords, kSavePasswordButton);
+                 Press(passwords, kExitPasswordButton);
+             });
+    // A sign-in with it.
+    OpenedBy([&] { Tick(); },
+             [&](QWidget* signIn) {
+                 Fill(signIn, kSignInPasswordField, kSecret);
+                 Press(signIn, kSignInOkButton);
+             });
+    ASSERT_EQ(state().siteModeOn, 1) << traced;
+    // A short password through "PWD".
+    OpenedBy([&] { QTest::mouseClick(box().button(kPasswordButton), Qt::LeftButton); },
+             [&](QWidget* passwords) {
+                 Press(passwords, kShortPasswordButton);
+                 Fill(passwords, kShortPasswordField, "Qmb42");
+                 Press(passwords, kSavePasswordButton);
+                 Press(passwords, kExitPasswordButton);
+             });
+
+    ASSERT_NE(traced.find("> 08 F2 ** ** ** ** ** ** **"), std::string::npos) << traced;
+    EXPECT_EQ(traced.find(kSecretUsages), std::string::npos) << traced;
+    EXPECT_EQ(traced.find(kSecret), std::string::npos);
+    QDirIterator files(config_.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray contents = file.readAll();
+        EXPECT_FALSE(contents.contains(kSecret)) << file.fileName().toStdString();
+        EXPECT_FALSE(contents.contains("Qmb42")) << file.fileName().toStdString();
+        EXPECT_FALSE(contents.toUpper().contains(QByteArray(kSecretUsages).replace(' ', ""))) << file.fileName().toStdString();
+    }
+    session_->link.SetTrace(nullptr);
+}
+
+}  // namespace
+}  // namespace qmb::test
