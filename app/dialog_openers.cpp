@@ -1,6 +1,7 @@
 #include "app/dialog_openers.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 
 #include "app/control_box.h"
 #include "app/notice/notice_popup.h"
@@ -11,6 +12,8 @@
 #include "controls/skin_bitmap_button.h"
 #include "credentials/login_dialog.h"
 #include "credentials/password_dialog.h"
+#include "credentials/site_dialog.h"
+#include "protocol/site_tables.h"
 #include "protocol/device_session.h"
 #include "protocol/password_state.h"
 
@@ -24,6 +27,7 @@ DialogOpeners::DialogOpeners(ControlBox& box, PanelRefresh& panel, DeviceSession
     connect(box_.button(kSequenceButton), &QAbstractButton::clicked, this, &DialogOpeners::OpenSequenceSetting);
     connect(box_.button(kPasswordButton), &QAbstractButton::clicked, this, &DialogOpeners::OpenPasswordSetting);
     connect(box_.siteModeCheck(), &QCheckBox::clicked, this, &DialogOpeners::OnSiteModeClicked);
+    connect(box_.siteCombo(), &QComboBox::activated, this, &DialogOpeners::OnSiteChosen);
 }
 
 void DialogOpeners::OpenButtonEditing()
@@ -87,6 +91,45 @@ bool DialogOpeners::SwitchSiteModeOn()
     box_.activateWindow();
     box_.setFocus();
     return true;
+}
+
+void DialogOpeners::OnSiteChosen(int row)
+{
+    if (row < 0 || static_cast<size_t>(row) >= SiteTable.size()) {
+        return;
+    }
+    {
+        WatcherPause pause(watcher_);
+        session_.keeper.Take(session_.commands.QueryLockFlags());
+        session_.state.siteIndex = static_cast<uint8_t>(row);
+        if (session_.state.siteModeOn == 1) {
+            const auto selection = session_.keeper.Take(
+                session_.commands.SelectSite(static_cast<uint8_t>(SiteTable[static_cast<size_t>(row)].entryAddress)));
+            if (!selection.value.complete) {
+                SiteDialog dialog(session_, korean_);
+                dialog.exec();
+            }
+        }
+        panel_.LoadSiteTitles();
+        box_.siteCombo()->setCurrentIndex(session_.state.siteIndex);
+    }
+}
+
+void DialogOpeners::OpenSiteEnrolment()
+{
+    {
+        WatcherPause pause(watcher_);
+        session_.keeper.Take(session_.commands.QueryLockFlags());
+        // No row chosen: the site chosen last.
+        if (const int row = box_.siteCombo()->currentIndex(); row >= 0) {
+            session_.state.siteIndex = static_cast<uint8_t>(row);
+        }
+        if (session_.state.siteModeOn == 1) {
+            SiteDialog dialog(session_, korean_);
+            dialog.exec();
+        }
+    }
+    panel_.LoadSiteTitles();
 }
 
 }  // namespace qmb

@@ -26,6 +26,11 @@ public:
     // The web-site box: ticked, a sign-in (or a first password); unticked,
     // web-site mode off.
     void OnSiteModeClicked(bool ticked);
+    // A title chosen in the site list: while signed in, the mouse switches
+    // to that site, and an incomplete one opens the site dialog.
+    void OnSiteChosen(int row);
+    // The tray's "Enroll ( Moidfy ) Site": the site dialog, while signed in.
+    void OpenSiteEnrolment();
 
 private:
     // False when the mouse was signed in already and nothing was shown.

@@ -259,6 +259,9 @@ void MainDialog::OnCommand(int id)
     case kReadProfileCommand:
         ReadProfile();
         break;
+    case kEnrollSiteCommand:
+        openers_->OpenSiteEnrolment();
+        break;
     case kExitCommand:
         Exit();
         break;

@@ -34,6 +34,11 @@ const char* const kCtlUsage =
     "  sign-in           with the password the mouse asks for; sign-out\n"
     "                    Secrets come from the terminal without echo, or the next line\n"
     "                    of standard input (in a script, the line after the command)\n"
+    "  site list [--json]        the 31 sites: title, and the slots of ID and password\n"
+    "  site select N     the mouse works on site N (1-31); complete or not\n"
+    "  site title N TEXT the site's title, at most 12 characters\n"
+    "  site set-id N, site set-password N     (signed in; secret as for passwords)\n"
+    "  site delete-id N, site delete-password N\n"
     "  raw HEX...        one report, report id (04 or 08) first\n"
     "  watch             follow the mouse until interrupted (demo mouse: SIGUSR1 presses\n"
     "                    its reset, SIGUSR2 unplugs it or plugs it back in)\n"
@@ -98,6 +103,9 @@ int CtlSession::Run(const std::vector<std::string>& args)
     }
     if (args[0] == "sign-out") {
         return SignOut(args);
+    }
+    if (args[0] == "site") {
+        return Site(args);
     }
     return Usage("unknown command '" + args[0] + "'");
 }

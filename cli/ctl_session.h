@@ -45,6 +45,13 @@ private:
     int PasswordStatus(bool json);
     int SignIn(const std::vector<std::string>& args);
     int SignOut(const std::vector<std::string>& args);
+    int Site(const std::vector<std::string>& args);
+    int ListSites(bool json);
+    int SelectSite(int site);
+    int SetSiteSecret(int site, bool id);
+    int DeleteSiteSecret(int site, bool id);
+    // The site number (1 to 31) in args[at].
+    static std::optional<int> SiteNumber(const std::vector<std::string>& args, size_t at);
     // Whether a mouse password exists and how the mouse is locked, into
     // the state; the exit status when the mouse cannot be asked.
     std::optional<int> ReadLockState();

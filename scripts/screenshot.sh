@@ -3,8 +3,9 @@
 # screen without a tray, where it shows its control box; with --buttons or
 # --sequence, the dialog opened from it; with --passwords, the password
 # dialog in both its layouts and the sign-in dialog, as password-setting,
-# password-short and password-sign-in (-ko for Korean) beside OUTPUT.
-# Usage: screenshot.sh [--korean] [--buttons|--sequence|--passwords] [output.png]
+# password-short and password-sign-in (-ko for Korean) beside OUTPUT; with
+# --site, the site dialog for a site with both its ID and password stored.
+# Usage: screenshot.sh [--korean] [--buttons|--sequence|--passwords|--site] [output.png]
 set -eu
 cd "$(dirname "$0")/.."
 lang=C.UTF-8
@@ -16,6 +17,7 @@ while [ $# -gt 0 ]; do
     --buttons) window=button-editing ;;
     --sequence) window=sequence-setting ;;
     --passwords) window=password ;;
+    --site) window=site-setting ;;
     *) break ;;
     esac
     shift
@@ -40,11 +42,37 @@ mkdir -p "$(dirname "$out")"
 on() { DISPLAY=$display xdotool "$@"; }
 shoot() { DISPLAY=$display import -window "$(on getwindowfocus)" "$1"; }
 named() { echo "$(dirname "$out")/password-$1$suffix.png"; }
+box=331
+[ "$lang" = C.UTF-8 ] || box=315
+if [ "$window" = site-setting ]; then
+    # A password and a sign-in through the web-site box, then a site's ID
+    # and password through the box's menu ("Enroll ( Moidfy ) Site"), then
+    # the same site again.
+    enrol() { on mousemove 300 190 click 3 sleep 1 key Down Down Down Down Down Down Return sleep 2; }
+    on mousemove 193 110 click 1 sleep 1 mousemove $box 110 click 1 sleep 2
+    on type abc1
+    on key Tab type abc1
+    eval "$(on getwindowfocus getwindowgeometry --shell)"
+    on mousemove $((X + 216)) $((Y + 35)) click 1 sleep 1 mousemove $((X + 216)) $((Y + 93)) click 1
+    on sleep 1 mousemove $box 110 click 1 sleep 2 type abc1
+    on key Return sleep 2
+    enrol
+    eval "$(on getwindowfocus getwindowgeometry --shell)"
+    on mousemove $((X + 150)) $((Y + 36)) click 1 type Mail
+    on mousemove $((X + 168)) $((Y + 78)) click 1 type mailuser
+    on mousemove $((X + 306)) $((Y + 60)) click 1 sleep 1
+    on mousemove $((X + 168)) $((Y + 120)) click 1 type pw123
+    on mousemove $((X + 306)) $((Y + 104)) click 1 sleep 1 mousemove $((X + 341)) $((Y + 148)) click 1 sleep 1
+    # Chosen in the box's site list, the site is found complete.
+    on mousemove 448 131 click 1 sleep 1 key Home Return sleep 2
+    enrol
+    shoot "$out"
+    echo "wrote $out"
+    exit 0
+fi
 if [ "$window" = password ]; then
     # "Function" makes the web-site box usable; ticking it on a mouse
     # without a password opens the password dialog.
-    box=331
-    [ "$lang" = C.UTF-8 ] || box=315
     on mousemove 193 110 click 1 sleep 1 mousemove $box 110 click 1
     sleep 2
     shoot "$(named setting)"

@@ -443,6 +443,82 @@
     </message>
 </context>
 <context>
+    <name>qmb::SiteDialog</name>
+    <message>
+        <source>Internet Password Setting</source>
+        <translation>사이트 비밀번호 설정</translation>
+    </message>
+    <message>
+        <source>Title :</source>
+        <translation>명칭 :</translation>
+    </message>
+    <message>
+        <source>Before ID :</source>
+        <translation>이전 ID :</translation>
+    </message>
+    <message>
+        <source>ID :</source>
+        <translation>ID :</translation>
+    </message>
+    <message>
+        <source>Before PWD :</source>
+        <translation>이전 비밀번호 :</translation>
+    </message>
+    <message>
+        <source>PWD :</source>
+        <translation>비밀번호 :</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Save PWD.</source>
+        <translation>비밀번호 저장</translation>
+    </message>
+    <message>
+        <source>Delete PWD.</source>
+        <translation>비밀번호 삭제</translation>
+    </message>
+    <message>
+        <source>Save ID</source>
+        <translation>ID를 저장</translation>
+    </message>
+    <message>
+        <source>Delete ID</source>
+        <translation>ID를 삭제</translation>
+    </message>
+    <message>
+        <source>Finish work.</source>
+        <translation>설정을 종료 합니다.</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>변경</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>not enrolled</comment>
+        <translation>설정을 저장 합니다.</translation>
+    </message>
+    <message>
+        <source>Input PWD.</source>
+        <translation>비밀번호를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Invalid keys!</source>
+        <translation>특수 키는 지원하지 않습니다.</translation>
+    </message>
+</context>
+<context>
     <name>qmb::TrayMenu</name>
     <message>
         <source>Topmost</source>

@@ -13,6 +13,8 @@
 #include "controls/skin_button.h"
 #include "credentials/login_layout.h"
 #include "credentials/password_layout.h"
+#include "credentials/site_layout.h"
+#include "credentials/site_titles.h"
 #include "protocol/secret_bytes.h"
 #include "protocol/usage_table.h"
 #include "tests/app/control_box_fixture.h"
@@ -140,6 +142,42 @@ TEST_F(SiteSwitchTest, PwdOpensThePasswordDialogOnlyWhileSignedIn)
     EXPECT_EQ(OpenedBy([&] { QTest::mouseClick(box().button(kPasswordButton), Qt::LeftButton); }), "141");
 }
 
+TEST_F(SiteSwitchTest, SiteListAndTrayCommandAskOnlyTheLockFlagsWhileSignedOut)
+{
+    StoreSiteTitle(2, "Mail");
+    StartInFunctionMode();
+    ASSERT_EQ(box().siteCombo()->count(), 31);
+    EXPECT_TRUE(OpenedBy([&] {
+                    box().siteCombo()->setCurrentIndex(2);
+                    emit box().siteCombo()->activated(2);
+                }).isEmpty());
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"08 FA 00 00 00 00 00 00 00"}));
+    EXPECT_EQ(box().siteCombo()->currentIndex(), 2);
+    EXPECT_EQ(state().siteIndex, 2);
+
+    EXPECT_TRUE(OpenedBy([&] { dialog_->OnCommand(kEnrollSiteCommand); }).isEmpty());
+    EXPECT_EQ(Wire(), (std::vector<std::string>{"08 FA 00 00 00 00 00 00 00"}));
+}
+
+TEST_F(SiteSwitchTest, WhileSignedInAnIncompleteSiteOpensTheSiteDialogAndTheTrayCommandAnyOne)
+{
+    StoreSiteTitle(2, "Mail");
+    StartInFunctionMode();
+    SignInDirectly("abc1");
+    Wire();
+    EXPECT_EQ(OpenedBy([&] {
+                  box().siteCombo()->setCurrentIndex(2);
+                  emit box().siteCombo()->activated(2);
+              }),
+              "155");
+    const auto wire = Wire();
+    ASSERT_GE(wire.size(), 2u);
+    EXPECT_EQ(wire[1], "08 FE 01 B1 00 00 00 00 00");
+    EXPECT_EQ(box().siteCombo()->currentIndex(), 2);
+    EXPECT_EQ(OpenedBy([&] { dialog_->OnCommand(kEnrollSiteCommand); }), "155");
+    EXPECT_EQ(box().siteCombo()->currentIndex(), -1);
+}
+
 TEST_F(SiteSwitchTest, EveryPasswordFlowLeavesThePasswordNowhere)
 {
     std::string traced;
@@ -171,7 +209,18 @@ TEST_F(SiteSwitchTest, EveryPasswordFlowLeavesThePasswordNowhere)
                  Press(passwords, kExitPasswordButton);
              });
 
+    // A site's ID and password.
+    OpenedBy([&] { dialog_->OnCommand(kEnrollSiteCommand); },
+             [&](QWidget* site) {
+                 site->findChild<QLineEdit*>(QString::number(kIdField))->setText(kSecret);
+                 Press(site, kSaveIdButton);
+                 site->findChild<QLineEdit*>(QString::number(kSitePasswordField))->setText(kSecret);
+                 Press(site, kSaveSitePasswordButton);
+                 Press(site, kExitSiteButton);
+             });
+
     ASSERT_NE(traced.find("> 08 F2 ** ** ** ** ** ** **"), std::string::npos) << traced;
+    ASSERT_NE(traced.find("> 08 F4 ** ** ** ** ** ** **"), std::string::npos) << traced;
     EXPECT_EQ(traced.find(kSecretUsages), std::string::npos) << traced;
     EXPECT_EQ(traced.find(kSecret), std::string::npos);
     QDirIterator files(config_.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);

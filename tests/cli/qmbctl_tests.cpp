@@ -252,7 +252,9 @@ TEST_F(Qmbctl, NoSecretIsWrittenAnywhereWhateverTheFlow)
     QTemporaryDir runtime;
     const auto run = Run({"--demo", "--trace", "-"},
                          "password set\nQmbSecret42\nQmbSecret42\nsign-out\nsign-in\nQmbSecret42\n"
-                         "password short set\nQmb42\nsign-out\nsign-in\nQmb42\npassword short delete\n",
+                         "password short set\nQmb42\nsign-out\nsign-in\nQmb42\npassword short delete\n"
+                         "site title 4 Qmbtitle\nsite set-id 4\nQmbSecret42\nsite set-password 4\nQmbSecret42\n"
+                         "site list --json\nsite set-id 4\nQmbSecret42\nsite delete-id 4\n",
                          {{"XDG_RUNTIME_DIR", runtime.path().toStdString()}});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     for (const char* secret : {"QmbSecret42", "Qmb42", "94 10 05 96", "94 10 05"}) {
@@ -264,9 +266,46 @@ TEST_F(Qmbctl, NoSecretIsWrittenAnywhereWhateverTheFlow)
         while (files.hasNext()) {
             QFile file(files.next());
             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-            EXPECT_FALSE(file.readAll().contains("Qmb")) << file.fileName().toStdString();
+            const QByteArray contents = file.readAll();
+            EXPECT_FALSE(contents.contains("QmbSecret") || contents.contains("Qmb42")) << file.fileName().toStdString();
         }
     }
+}
+
+TEST_F(Qmbctl, SitesGetTitlesIdsAndPasswordsAndShowOnlyTheirSlots)
+{
+    const auto run = Run({"--demo", "--trace", "-"},
+                         "password set\nAb1\nAb1\nsign-in\nAb1\nsite title 3 Mail\nsite set-id 3\nme*1\n"
+                         "site set-password 3\nPw9\nsite list\nsite delete-password 3\nsite list --json\n");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find(" 3  Mail          ID: 별똥별, password: 꽃미남\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("{\"site\":3,\"title\":\"Mail\",\"id\":\"별똥별\",\"idSlot\":1,\"password\":\"등록 안됨\","
+                           "\"passwordSlot\":0}"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.err.find("> 08 FE 01 B1 00 00 00 00 00\n"), std::string::npos);
+    EXPECT_NE(run.err.find("> 08 71 ** ** ** ** ** ** **\n"), std::string::npos);
+}
+
+TEST_F(Qmbctl, SiteCommandsRefuseBadSitesAndWaitForASignIn)
+{
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"site", "select", "0"}, {"site", "select", "32"}, {"site", "title", "3"},
+             {"site", "title", "3", "thirteen char"}, {"site", "set-id"}, {"site", "forget", "3"}}) {
+        std::vector<std::string> full{"--demo", "--trace"};
+        full.insert(full.end(), args.begin(), args.end());
+        const auto run = Run(full);
+        EXPECT_EQ(run.exitCode, 2) << testing::PrintToString(args);
+        EXPECT_EQ(run.err.find("> "), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(Run({"--demo", "-"}, "site set-id 3\nab*\n").exitCode, 3);
+    EXPECT_EQ(Run({"--demo", "-"}, "site set-id 3\nab-\n").exitCode, 2);
+    // Full: four IDs fit, the fifth does not.
+    const auto full = Run({"--demo", "-"},
+                          "password set\nAb1\nAb1\nsign-in\nAb1\nsite set-id 1\na\nsite set-id 2\nb\n"
+                          "site set-id 3\nc\nsite set-id 4\nd\nsite set-id 5\ne\n");
+    EXPECT_EQ(full.exitCode, 3);
+    EXPECT_NE(full.err.find("no free ID slot"), std::string::npos);
 }
 
 TEST_F(Qmbctl, ScriptLinesShareOneMouse)
