@@ -23,9 +23,10 @@ std::string JsonText(const std::string& text)
             quoted += '\\';
         }
         if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[7];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            quoted += escaped;
+            static constexpr char kDigits[] = "0123456789abcdef";
+            quoted += "\\u00";
+            quoted += kDigits[(c >> 4) & 0xF];
+            quoted += kDigits[c & 0xF];
         } else {
             quoted += c;
         }
@@ -111,9 +112,7 @@ int CtlSession::ListSites(bool json)
                  << ",\"password\":" << JsonText(password) << ",\"passwordSlot\":" << int(entry.value.passwordRow)
                  << "}";
         } else {
-            char number[8];
-            std::snprintf(number, sizeof number, "%2zu  ", i + 1);
-            out_ << number << titles[i] << std::string(kTitleCharacters + 2 - std::min(kTitleCharacters, Utf8Characters(titles[i])), ' ')
+            out_ << (i + 1 < 10 ? " " : "") << i + 1 << "  " << titles[i] << std::string(kTitleCharacters + 2 - std::min(kTitleCharacters, Utf8Characters(titles[i])), ' ')
                  << "ID: " << id << ", password: " << password << "\n";
         }
     }
