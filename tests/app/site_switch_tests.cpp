@@ -9,7 +9,6 @@
 
 #include <functional>
 
-#include "app/notice/notice_popup.h"
 #include "controls/skin_button.h"
 #include "credentials/login_layout.h"
 #include "credentials/password_layout.h"
@@ -18,6 +17,7 @@
 #include "protocol/secret_bytes.h"
 #include "protocol/usage_table.h"
 #include "tests/app/control_box_fixture.h"
+#include "tests/support/notice_on_screen.h"
 
 namespace qmb::test {
 namespace {
@@ -61,16 +61,6 @@ protected:
 
     void Tick() { QTest::mouseClick(box().siteModeCheck(), Qt::LeftButton); }
 
-    static QString Notice()
-    {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (qobject_cast<NoticePopup*>(widget) && widget->isVisible()) {
-                return widget->accessibleName();
-            }
-        }
-        return {};
-    }
-
     static void Fill(QWidget* dialog, int field, const QString& text)
     {
         auto* edit = dialog->findChild<QLineEdit*>(QString::number(field));
@@ -98,7 +88,7 @@ TEST_F(SiteSwitchTest, AMouseWithoutTheFeatureIsSaidSoAndTheBoxStaysUnticked)
     garbled.garbageReply = true;
     mouse_->SetFaults(garbled);
     EXPECT_TRUE(OpenedBy([&] { Tick(); }).isEmpty());
-    EXPECT_EQ(Notice(), "Not support !");
+    EXPECT_EQ(NoticeOnScreen(), "Not support !");
     EXPECT_FALSE(box().siteModeCheck()->isChecked());
     EXPECT_EQ(Wire(), (std::vector<std::string>{"08 F5 00 00 00 00 00 00 00"}));
 }

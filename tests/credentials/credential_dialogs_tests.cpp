@@ -9,7 +9,6 @@
 
 #include <memory>
 
-#include "app/notice/notice_popup.h"
 #include "controls/group_frame.h"
 #include "controls/skin_button.h"
 #include "credentials/login_dialog.h"
@@ -24,23 +23,13 @@
 #include "protocol/password_state.h"
 #include "protocol/secret_bytes.h"
 #include "protocol/usage_table.h"
+#include "tests/support/notice_on_screen.h"
 #include "tests/support/qt_printers.h"
 
 namespace qmb {
 namespace {
 
 using Wire = std::vector<std::string>;
-
-// The notice on screen now, in its words; empty when none shows.
-QString Notice()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<NoticePopup*>(widget) && widget->isVisible()) {
-            return widget->accessibleName();
-        }
-    }
-    return {};
-}
 
 struct NoListener : MouseWatchListener {
     void OnDeviceDetected() override {}
@@ -53,11 +42,7 @@ class CredentialDialogTest : public ::testing::Test {
 protected:
     void TearDown() override
     {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (qobject_cast<NoticePopup*>(widget)) {
-                widget->hide();
-            }
-        }
+        test::HideNotices();
     }
 
     // What went to the mouse, as a trace shows it.
@@ -134,7 +119,7 @@ TEST_F(PasswordDialogTest, FieldsThatDifferOrHoldOtherCharactersSendNothing)
     Type(Field(kPasswordField), "abc12");
     Type(Field(kVerificationField), "abc13");
     Click(kSavePasswordButton);
-    EXPECT_EQ(Notice(), "Not Match!");
+    EXPECT_EQ(test::NoticeOnScreen(), "Not Match!");
     EXPECT_EQ(Field(kPasswordField)->text(), "abc12");
     EXPECT_EQ(Field(kVerificationField)->text(), "abc13");
 
@@ -142,12 +127,12 @@ TEST_F(PasswordDialogTest, FieldsThatDifferOrHoldOtherCharactersSendNothing)
         Field(kPasswordField)->setText(refused);
         Field(kVerificationField)->setText(refused);
         Click(kSavePasswordButton);
-        EXPECT_EQ(Notice(), "Invalid keys!") << refused;
+        EXPECT_EQ(test::NoticeOnScreen(), "Invalid keys!") << refused;
         EXPECT_TRUE(Field(kPasswordField)->text().isEmpty()) << refused;
         EXPECT_TRUE(Field(kVerificationField)->text().isEmpty()) << refused;
     }
     Click(kSavePasswordButton);
-    EXPECT_EQ(Notice(), "Input PWD.");
+    EXPECT_EQ(test::NoticeOnScreen(), "Input PWD.");
     EXPECT_TRUE(Sent().empty());
     EXPECT_EQ(Field(kPasswordField)->maxLength(), 12);
     EXPECT_EQ(Field(kPasswordField)->echoMode(), QLineEdit::Password);
@@ -176,7 +161,7 @@ TEST_F(PasswordDialogTest, ShortPasswordIsSentEmptiedAfterwardsAndDeletedByTheSe
 
     Type(Field(kShortPasswordField), "q*");
     Click(kSavePasswordButton);
-    EXPECT_EQ(Notice(), "Invalid keys!");
+    EXPECT_EQ(test::NoticeOnScreen(), "Invalid keys!");
     EXPECT_TRUE(Field(kShortPasswordField)->text().isEmpty());
     EXPECT_TRUE(Sent().empty());
 
@@ -233,7 +218,7 @@ TEST_F(LoginDialogTest, TheRightPasswordSignsInClosesAndMarksTheMouseFound)
     EXPECT_EQ(dialog_->findChild<GroupFrame*>("1071")->title(), "Mouse PWD. Sign in");
     Type(dialog_->shownField(), "Zz9");
     QTest::mouseClick(dialog_->button(kSignInOkButton), Qt::LeftButton);
-    EXPECT_EQ(Notice(), "Match Ok!");
+    EXPECT_EQ(test::NoticeOnScreen(), "Match Ok!");
     EXPECT_EQ(dialog_->result(), QDialog::Accepted);
     EXPECT_EQ(session_.state.siteModeOn, 1);
     EXPECT_EQ(watcher_.presence(), DevicePresence::JustDetected);
@@ -245,13 +230,13 @@ TEST_F(LoginDialogTest, AWrongPasswordKeepsItOpenButEnterClosesItWhateverTheMous
     Open();
     Type(dialog_->shownField(), "Zz8");
     QTest::mouseClick(dialog_->button(kSignInOkButton), Qt::LeftButton);
-    EXPECT_EQ(Notice(), "Not Match!");
+    EXPECT_EQ(test::NoticeOnScreen(), "Not Match!");
     EXPECT_TRUE(dialog_->isVisible());
     EXPECT_EQ(dialog_->shownField()->text(), "Zz8");
     QTest::keyClick(dialog_.get(), Qt::Key_Escape);
     EXPECT_TRUE(dialog_->isVisible());
     QTest::keyClick(dialog_.get(), Qt::Key_Return);
-    EXPECT_EQ(Notice(), "Not Match!");
+    EXPECT_EQ(test::NoticeOnScreen(), "Not Match!");
     EXPECT_EQ(dialog_->result(), QDialog::Accepted);
     EXPECT_EQ(session_.state.siteModeOn, 0);
 }
@@ -270,7 +255,7 @@ TEST_F(LoginDialogTest, AShortPasswordModeMouseShowsOnlyTheShortField)
     Type(dialog_->shownField(), "k1");
     QTest::mouseClick(dialog_->button(kSignInOkButton), Qt::LeftButton);
     EXPECT_EQ(Sent(), (Wire{"08 FD ** ** ** ** ** ** **"}));
-    EXPECT_EQ(Notice(), "Match Ok!");
+    EXPECT_EQ(test::NoticeOnScreen(), "Match Ok!");
 }
 
 TEST_F(LoginDialogTest, NoMouseLooksLikeARefusalAndExitCancels)
@@ -280,10 +265,10 @@ TEST_F(LoginDialogTest, NoMouseLooksLikeARefusalAndExitCancels)
     mouse_.Unplug();
     Type(dialog_->shownField(), "Zz9");
     QTest::mouseClick(dialog_->button(kSignInOkButton), Qt::LeftButton);
-    EXPECT_EQ(Notice(), "Not Match!");
+    EXPECT_EQ(test::NoticeOnScreen(), "Not Match!");
     Type(dialog_->shownField(), "!");
     QTest::mouseClick(dialog_->button(kSignInOkButton), Qt::LeftButton);
-    EXPECT_EQ(Notice(), "Invalid keys!");
+    EXPECT_EQ(test::NoticeOnScreen(), "Invalid keys!");
     EXPECT_TRUE(dialog_->shownField()->text().isEmpty());
     QTest::mouseClick(dialog_->button(kSignInExitButton), Qt::LeftButton);
     EXPECT_EQ(dialog_->result(), QDialog::Rejected);

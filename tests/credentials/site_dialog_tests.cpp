@@ -10,7 +10,6 @@
 
 #include <memory>
 
-#include "app/notice/notice_popup.h"
 #include "controls/color_static.h"
 #include "controls/skin_button.h"
 #include "credentials/site_dialog.h"
@@ -22,22 +21,13 @@
 #include "protocol/secret_bytes.h"
 #include "protocol/usage_table.h"
 #include "tests/credentials/settings_sandbox.h"
+#include "tests/support/notice_on_screen.h"
 #include "tests/support/qt_printers.h"
 
 namespace qmb {
 namespace {
 
 using Wire = std::vector<std::string>;
-
-QString Notice()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<NoticePopup*>(widget) && widget->isVisible()) {
-            return widget->accessibleName();
-        }
-    }
-    return {};
-}
 
 class SiteDialogTest : public test::SettingsSandbox {
 protected:
@@ -53,11 +43,7 @@ protected:
     void TearDown() override
     {
         dialog_.reset();
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (qobject_cast<NoticePopup*>(widget)) {
-                widget->hide();
-            }
-        }
+        test::HideNotices();
         SettingsSandbox::TearDown();
     }
 
@@ -128,7 +114,7 @@ TEST_F(SiteDialogTest, ANewSiteGetsATitleAnIdAndThenAPassword)
 
     Enter(kSitePasswordField, "pw*");
     Click(kSaveSitePasswordButton);
-    EXPECT_EQ(Notice(), "Invalid keys!");
+    EXPECT_EQ(test::NoticeOnScreen(), "Invalid keys!");
     EXPECT_TRUE(dialog_->field(kSitePasswordField)->text().isEmpty());
     Enter(kSitePasswordField, "pw9");
     Click(kSaveSitePasswordButton);
@@ -139,7 +125,7 @@ TEST_F(SiteDialogTest, AnEmptyIdIsAskedForAndNothingIsSent)
 {
     Open(1);
     Click(kSaveIdButton);
-    EXPECT_EQ(Notice(), "Input PWD.");
+    EXPECT_EQ(test::NoticeOnScreen(), "Input PWD.");
     EXPECT_TRUE(Sent().empty());
 }
 
@@ -194,7 +180,7 @@ TEST_F(SiteDialogTest, AFullMouseSaysSoAndStoresNoTitle)
     dialog_->titles()->setEditText("Fifth");
     Enter(kIdField, "five");
     Click(kSaveIdButton);
-    EXPECT_EQ(Notice(), "ID 등록 초과");
+    EXPECT_EQ(test::NoticeOnScreen(), "ID 등록 초과");
     EXPECT_FALSE(LoadSiteTitles().has_value());
     EXPECT_FALSE(dialog_->button(kSaveSitePasswordButton)->isEnabled());
 }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+
+#include "app/notice/notice_popup.h"
+
+namespace qmb::test {
+
+// The notice on screen now, in its words; empty when none shows.
+inline QString NoticeOnScreen()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<NoticePopup*>(widget) && widget->isVisible()) {
+            return widget->accessibleName();
+        }
+    }
+    return {};
+}
+
+// Takes every notice down, so the next test starts with none.
+inline void HideNotices()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<NoticePopup*>(widget)) {
+            widget->hide();
+        }
+    }
+}
+
+}  // namespace qmb::test
