@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/ctl_session.h"
+#include "cli/echoed_text.h"
 #include "protocol/button_tables.h"
 #include "protocol/function_key_table.h"
 
@@ -70,7 +71,7 @@ int CtlSession::Buttons(const std::vector<std::string>& args)
         for (size_t i = 0; i < map.size(); ++i) {
             const auto button = ButtonByWord(args[2 + i]);
             if (!button) {
-                return Usage("buttons set: '" + args[2 + i] + "' is none of left right wheel 4 5");
+                return Usage("buttons set: '" + Echoed(args[2 + i]) + "' is none of left right wheel 4 5");
             }
             map[i] = IndexToMask(*button);
         }
@@ -132,7 +133,7 @@ int CtlSession::Key(const std::vector<std::string>& args)
     }
     const auto input = FunctionInputByWord(args[1]);
     if (!input) {
-        return Usage("key: '" + args[1] + "' is none of right 4 5 wheel-up wheel-down");
+        return Usage("key: '" + Echoed(args[1]) + "' is none of right 4 5 wheel-up wheel-down");
     }
     if (args.size() == 2) {
         return PrintFunctionOf(*input);
@@ -144,7 +145,7 @@ int CtlSession::Key(const std::vector<std::string>& args)
     }
     const auto row = FunctionKeyRowNamed(function);
     if (!row) {
-        return Usage("key: no function '" + function + "' (see qmbctl functions)");
+        return Usage("key: no function '" + Echoed(function) + "' (see qmbctl functions)");
     }
     if (const auto failed = ReadStateFirst()) {
         return *failed;

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "cli/argument_values.h"
+#include "cli/echoed_text.h"
 #include "cli/status_text.h"
 #include "cli/watch_command.h"
 #include "device/report_trace.h"
@@ -107,12 +108,17 @@ int CtlSession::Run(const std::vector<std::string>& args)
     if (args[0] == "site") {
         return Site(args);
     }
-    return Usage("unknown command '" + args[0] + "'");
+    return Usage("unknown command '" + Echoed(args[0]) + "'");
 }
 
 int CtlSession::Usage(const std::string& problem)
 {
-    err_ << "qmbctl: " << problem << "\n" << kCtlUsage;
+    err_ << "qmbctl: " << problem << "\n";
+    // A script of bad lines gets the usage once, not once a line.
+    if (!usageShown_) {
+        err_ << kCtlUsage;
+        usageShown_ = true;
+    }
     return kExitUsage;
 }
 
@@ -206,7 +212,7 @@ int CtlSession::Set(const std::vector<std::string>& args)
             return Usage("set: resolution must be " + std::to_string(facts.resolutionMin) + " to " +
                          std::to_string(facts.resolutionMax) + " on this model");
         } else {
-            return Usage("set: bad value '" + value + "' for " + name);
+            return Usage("set: bad value '" + Echoed(value) + "' for " + name);
         }
     }
     if (!session_.keeper.Take(session_.commands.QueryStatus()).ok()) {
@@ -271,7 +277,8 @@ int CtlSession::Watch(const std::vector<std::string>& args)
     if (args.size() > 1) {
         return Usage("watch takes no options");
     }
-    return RunWatch(session_, watchSignals_, out_, err_);
+    interruptedBy_ = RunWatch(session_, watchSignals_, out_, err_);
+    return kExitOk;
 }
 
 }  // namespace qmb

@@ -15,6 +15,8 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitNoMouse = 1;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitRefused = 3;
+// Output that cannot be written ends the run as a failed exchange does.
+inline constexpr int kExitOutputFailed = kExitNoMouse;
 
 extern const char* const kCtlUsage;
 
@@ -28,6 +30,8 @@ public:
 
     void SetTrace(ReportTrace* trace);
     int Run(const std::vector<std::string>& args);
+    // The signal that ended a `watch`, which ends the whole run; 0 if none.
+    int interruptedBy() const { return interruptedBy_; }
 
 private:
     int Status(const std::vector<std::string>& args);
@@ -81,6 +85,8 @@ private:
     std::ostream& err_;
     SecretInput secrets_;
     WatchSignals watchSignals_;
+    int interruptedBy_ = 0;
+    bool usageShown_ = false;
 };
 
 }  // namespace qmb

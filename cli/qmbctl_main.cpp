@@ -2,12 +2,12 @@
 
 #include <iostream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/argument_values.h"
 #include "cli/ctl_session.h"
+#include "cli/script_runner.h"
 #include "credentials/settings_store.h"
 #include "device/report_trace.h"
 #include "device/system_platform.h"
@@ -48,35 +48,6 @@ std::optional<GlobalOptions> ParseGlobalOptions(int argc, char** argv)
     return options;
 }
 
-std::vector<std::string> Words(const std::string& line)
-{
-    std::istringstream stream(line);
-    std::vector<std::string> words;
-    for (std::string word; stream >> word;) {
-        words.push_back(word);
-    }
-    return words;
-}
-
-// Runs one command per line of standard input; the status is that of the
-// last line that failed.
-int RunScript(qmb::CtlSession& session)
-{
-    int status = qmb::kExitOk;
-    for (std::string line; std::getline(std::cin, line);) {
-        const auto words = Words(line);
-        if (words.empty() || words.front().starts_with('#')) {
-            continue;
-        }
-        const int lineStatus = session.Run(words);
-        std::cout.flush();
-        if (lineStatus != qmb::kExitOk) {
-            status = lineStatus;
-        }
-    }
-    return status;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -86,7 +57,9 @@ int main(int argc, char** argv)
         std::cerr << "qmbctl: bad option\n" << qmb::kCtlUsage;
         return qmb::kExitUsage;
     }
-    const int model = options->model.value_or(qmb::InstalledModelNumber());
+    // The machine settings are read only when no model is given, so that a
+    // broken file there cannot stall a run that names its model.
+    const int model = options->model ? *options->model : qmb::InstalledModelNumber();
 
     std::unique_ptr<qmb::HidPlatform> platform;
     qmb::WatchSignals watchSignals;
@@ -110,7 +83,8 @@ int main(int argc, char** argv)
     session.SetTrace(trace.get());
 
     if (script) {
-        return RunScript(session);
+        return qmb::RunScript(std::cin, session, std::cout, std::cerr);
     }
-    return session.Run(options->command);
+    const int status = session.Run(options->command);
+    return qmb::OutputWritten(std::cout, std::cerr) ? status : qmb::kExitOutputFailed;
 }

@@ -2,6 +2,8 @@
 
 #include "cli/argument_values.h"
 #include "cli/ctl_session.h"
+#include "cli/echoed_text.h"
+#include "cli/echoed_text.h"
 #include "protocol/sequence_tables.h"
 
 namespace qmb {
@@ -84,7 +86,7 @@ int CtlSession::Sequence(const std::vector<std::string>& args)
                 parsed = 1;
             }
             if (!parsed) {
-                return Usage("sequence set: bad value '" + value + "' for " + name);
+                return Usage("sequence set: bad value '" + Echoed(value) + "' for " + name);
             }
         }
     }

@@ -92,15 +92,16 @@ int RunWatch(DeviceSession& mouse, const WatchSignals& actions, std::ostream& ou
     if (notices) {
         fds[2].fd = notices->fd();
     }
-    for (bool running = true; running;) {
+    int ending = 0;
+    while (ending == 0) {
         if (poll(fds.data(), fds.size(), -1) < 0) {
             continue;
         }
         if (fds[0].revents & POLLIN) {
-            switch (signals.Take()) {
+            switch (const int taken = signals.Take()) {
             case SIGINT:
             case SIGTERM:
-                running = false;
+                ending = taken;
                 break;
             case SIGUSR1:
                 if (actions.user1) {
@@ -124,7 +125,7 @@ int RunWatch(DeviceSession& mouse, const WatchSignals& actions, std::ostream& ou
         }
     }
     watcher.StopWatcher();
-    return 0;
+    return ending;
 }
 
 }  // namespace qmb

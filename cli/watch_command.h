@@ -14,7 +14,8 @@ struct WatchSignals {
     std::function<void()> user2;
 };
 
-// Follows the mouse until SIGINT or SIGTERM, one line per event.
+// Follows the mouse until SIGINT or SIGTERM, one line per event; the signal
+// that ended it.
 int RunWatch(DeviceSession& mouse, const WatchSignals& signals, std::ostream& out, std::ostream& err);
 
 }  // namespace qmb

@@ -1,37 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QDirIterator>
-#include <QTemporaryDir>
 
 #include <csignal>
 
-#include "tests/cli/run_program.h"
+#include "tests/cli/qmbctl_fixture.h"
 
 namespace qmb {
 namespace {
 
 using test::ProgramRun;
-
-class Qmbctl : public testing::Test {
-protected:
-    // A private configuration so the machine's own model setting cannot
-    // change what the demo mouse is.
-    ProgramRun Run(const std::vector<std::string>& args, const std::string& input = {},
-                   std::map<std::string, std::string> environment = {})
-    {
-        return test::RunProgram(QMBCTL_PATH, args, input, Environment(std::move(environment)));
-    }
-
-    std::map<std::string, std::string> Environment(std::map<std::string, std::string> environment = {})
-    {
-        environment.emplace("XDG_CONFIG_HOME", config_.path().toStdString());
-        environment.emplace("XDG_CONFIG_DIRS", config_.path().toStdString());
-        environment.emplace("QMB_TRACE", "");
-        return environment;
-    }
-
-    QTemporaryDir config_;
-};
 
 TEST_F(Qmbctl, StatusOfTheDemoMouse)
 {

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qmb {
+
+// Input quoted back in a message: bytes a terminal would act on (controls,
+// escape sequences, broken UTF-8) shown as \xNN, and no more than `longest`
+// characters of it, so that junk cannot retitle the terminal or flood it.
+std::string Echoed(std::string_view input, size_t longest = 40);
+
+}  // namespace qmb
