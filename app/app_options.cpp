@@ -11,6 +11,10 @@ std::optional<AppOptions> ParseAppOptions(const QStringList& arguments)
             options.demo = true;
         } else if (argument == "--trace") {
             options.trace = true;
+        } else if (argument == "--help") {
+            options.help = true;
+        } else if (argument == "--version") {
+            options.version = true;
         } else if (argument == "--model" && i + 1 < arguments.size()) {
             bool number = false;
             options.model = arguments[++i].toInt(&number);

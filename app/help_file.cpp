@@ -14,9 +14,6 @@ const QString kHelpFileName = "QMB_VIZado.chm";
 
 QString InstalledHelp()
 {
-    if (QFile::exists(QDir::current().filePath(kHelpFileName))) {
-        return QDir::current().absoluteFilePath(kHelpFileName);
-    }
     const QString shared = QStandardPaths::locate(QStandardPaths::GenericDataLocation, "qmbpro/" + kHelpFileName);
     if (!shared.isEmpty()) {
         return shared;
@@ -56,12 +53,10 @@ QUrl HelpUrl(bool korean)
     return manual.isEmpty() ? QUrl() : QUrl::fromLocalFile(manual);
 }
 
-void OpenHelp(bool korean)
+bool OpenHelp(bool korean)
 {
     const QUrl url = HelpUrl(korean);
-    if (url.isValid()) {
-        QDesktopServices::openUrl(url);
-    }
+    return url.isValid() && QDesktopServices::openUrl(url);
 }
 
 }  // namespace qmb

@@ -5,13 +5,13 @@
 
 namespace qmb {
 
-// The help to open: "QMB_VIZado.chm" in the working directory or the
-// program's data directory when there is one, else the manual that comes
-// with the program, in the UI language, written out as a page the desktop
-// can open.
+// The help to open: "QMB_VIZado.chm" from the data directories the program
+// is installed in, else the manual that comes with the program, in the UI
+// language, written out as a page the desktop can open. Never one from the
+// working directory, which may be a download folder.
 QUrl HelpUrl(bool korean);
 
-// Asks the desktop to open the help; nothing is shown when it cannot.
-void OpenHelp(bool korean);
+// Asks the desktop to open the help; false when it cannot.
+bool OpenHelp(bool korean);
 
 }  // namespace qmb

@@ -8,6 +8,7 @@
 
 #include "protocol/device_session.h"
 #include "app/main_dialog.h"
+#include "app/quit_signals.h"
 #include "app/single_instance.h"
 #include "credentials/settings_store.h"
 #include "device/report_trace.h"
@@ -23,6 +24,8 @@ MainApp::~MainApp() = default;
 
 int MainApp::InitInstance()
 {
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, qApp, &QCoreApplication::quit);
     SingleInstance instance("QMBPro");
     switch (instance.Acquire()) {
     case SingleInstance::Lock::HeldByAnother:
@@ -44,7 +47,7 @@ int MainApp::InitInstance()
         QCoreApplication::installTranslator(&translator);
     }
 
-    const int model = options_.model.value_or(InstalledModelNumber());
+    const int model = options_.model ? *options_.model : InstalledModelNumber();
     const std::unique_ptr<HidPlatform> platform =
         options_.demo ? std::make_unique<EmulatedPlatform>(model) : SystemHidPlatform();
     const auto trace = TraceToStandardError(options_.trace, kMouseSecrets);

@@ -8,6 +8,7 @@
 
 #include "app/about_box.h"
 #include "app/help_file.h"
+#include "app/notice/notice_popup.h"
 #include "app/window_options.h"
 #include "controls/skin_bitmap_button.h"
 #include "controls/skin_library.h"
@@ -245,7 +246,9 @@ void MainDialog::OnCommand(int id)
         actions_.ApplyModeButton(Mode::Function);
         break;
     case kHelpButton:
-        OpenHelp(korean_);
+        if (!OpenHelp(korean_)) {
+            ShowNotice(tr("The manual cannot be opened."), kFailureNoticeColour, kNoticeMilliseconds);
+        }
         break;
     case kTopmostCommand:
         ToggleTopmost();

@@ -269,6 +269,10 @@
         <source>&amp;About QMBPro...</source>
         <translation>QMBPro 정보(&amp;A)...</translation>
     </message>
+    <message>
+        <source>The manual cannot be opened.</source>
+        <translation>설명서를 열 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>qmb::PasswordDialog</name>
