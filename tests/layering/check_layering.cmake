@@ -20,7 +20,7 @@ set(rules
   "app/notice: app/notice"
   "app: app app/notice config controls credentials device protocol emulator/platform"
   "cli: cli credentials device protocol emulator/platform"
-  "fuzz: device device/hidraw protocol"
+  "fuzz: device device/hidraw protocol cli emulator/platform"
 )
 # Tests and benchmarks stand outside the layers: they may reach anything.
 set(unchecked tests bench)
