@@ -19,6 +19,8 @@
 
 namespace qmb {
 
+class TrayHostWatch;
+
 // The program's main window and everything it drives: the control box, the
 // tray icon and its menu, the device watcher and the USB notices. All of it
 // runs on the UI thread; the watcher's news arrive here as queued tasks.
@@ -35,7 +37,8 @@ public:
     void OnInitDialog();
 
     ControlBox& box() { return box_; }
-    QSystemTrayIcon& trayIcon() { return trayIcon_; }
+    // None until a tray is found.
+    QSystemTrayIcon* trayIcon() { return trayIcon_.get(); }
     TrayMenu& trayMenu() { return trayMenu_; }
     DeviceWatcher* watcher() { return watcher_.get(); }
     PanelRefresh& panel() { return panel_; }
@@ -72,6 +75,8 @@ private:
     void Exit();
     void StartDeviceNotices();
     void WaitForTray();
+    void CheckForTray();
+    void ShowTrayIcon();
     void ShowAbout();
     void ShowBoxMenu(const QPoint& at);
 
@@ -81,9 +86,12 @@ private:
     PanelRefresh panel_;
     PanelActions actions_;
     TrayMenu trayMenu_;
-    QSystemTrayIcon trayIcon_;
+    // Made only once a tray is there: Qt decides at that moment, for the
+    // whole run, whether the icon goes over D-Bus.
+    std::unique_ptr<QSystemTrayIcon> trayIcon_;
     TrayAvailable trayAvailable_;
     QTimer trayWait_;
+    TrayHostWatch* trayHostWatch_ = nullptr;
     int trayChecks_ = 0;
     int showFlag_ = 0;
     int topmostFlag_ = 0;

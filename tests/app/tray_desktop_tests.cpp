@@ -20,6 +20,7 @@
 #include "tests/support/session_bus.h"
 #include "tests/support/shown_windows.h"
 #include "tests/support/virtual_display.h"
+#include "tests/support/xembed_tray_owner.h"
 
 namespace qmb::test {
 namespace {
@@ -118,6 +119,41 @@ protected:
     std::unique_ptr<StatusNotifierPanel> panel_;
     QProcess program_;
 };
+
+TEST_F(TrayDesktopTest, IconComesWhenThePanelStartsAfterTheProgram)
+{
+    StartProgram();
+    // No tray yet: the control box is the way in.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ControlBoxShown(); }, kScreenWait)) << ProgramErrors();
+
+    ASSERT_TRUE(panel_->StartWatcher(true));
+    ASSERT_TRUE(ItemRegisters()) << ProgramErrors();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !ControlBoxShown(); }, kScreenWait));
+}
+
+TEST_F(TrayDesktopTest, IconComesWhenAnX11TrayStartsAfterTheProgram)
+{
+    StartProgram();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ControlBoxShown(); }, kScreenWait)) << ProgramErrors();
+
+    const XEmbedTrayOwner tray(display_.name());
+    ASSERT_TRUE(tray.owns());
+    // Looked for every two seconds.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !ControlBoxShown(); }, kScreenWait));
+}
+
+TEST_F(TrayDesktopTest, IconComesWhenAPanelJoinsAWatcherThatWasThere)
+{
+    // A watcher of its own starts first (KDE's runs in kded), the panel later.
+    ASSERT_TRUE(panel_->StartWatcher(false));
+    StartProgram();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ControlBoxShown(); }, kScreenWait)) << ProgramErrors();
+    EXPECT_FALSE(panel_->HasItem());
+
+    panel_->RegisterHost();
+    ASSERT_TRUE(ItemRegisters()) << ProgramErrors();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !ControlBoxShown(); }, kScreenWait));
+}
 
 TEST_F(TrayDesktopTest, MenuKeepsItsEntriesAcrossOpeningsAndExitEndsTheProgram)
 {
