@@ -35,13 +35,14 @@ constexpr int kTrayChecks = 60;
 
 }  // namespace
 
-MainDialog::MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAvailable)
+MainDialog::MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAvailable, PointerKnown pointerKnown)
     : session_(session),
       korean_(korean),
       box_(session.modelNumber, korean),
       panel_(box_, session.state, session.modelNumber),
       actions_(box_, panel_, session),
-      trayAvailable_(std::move(trayAvailable))
+      trayAvailable_(std::move(trayAvailable)),
+      pointerKnown_(std::move(pointerKnown))
 {
     topmostFlag_ = static_cast<int>(ReadUserDword(kUserKey, kTopMostName));
 
@@ -216,11 +217,18 @@ void MainDialog::OnTrayActivated(QSystemTrayIcon::ActivationReason reason)
 {
     // A right press needs nothing here: the tray opens the icon's context
     // menu itself, and tells of the press only afterwards.
-    if (reason == QSystemTrayIcon::Trigger) {
-        showFlag_ = static_cast<int>(ReadUserDword(kUserKey, kShowName));
-        ApplyShowFlag(showFlag_ == 1);
-        ShowTrayMenu();
+    if (reason != QSystemTrayIcon::Trigger) {
+        return;
     }
+    if (!pointerKnown_()) {
+        // Without the pointer's position a menu would open away from the
+        // panel, or not at all: the control box is what a press can show.
+        ShowControlBox();
+        return;
+    }
+    showFlag_ = static_cast<int>(ReadUserDword(kUserKey, kShowName));
+    ApplyShowFlag(showFlag_ == 1);
+    ShowTrayMenu();
 }
 
 void MainDialog::OnTrayMenuAboutToShow()

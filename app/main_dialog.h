@@ -12,6 +12,7 @@
 #include "protocol/device_session.h"
 #include "app/panel_actions.h"
 #include "app/panel_refresh.h"
+#include "app/pointer_position.h"
 #include "app/tray_menu.h"
 #include "device/device_notices.h"
 #include "device/device_watcher.h"
@@ -28,8 +29,10 @@ class MainDialog : public QObject, public MouseWatchListener {
     Q_OBJECT
 public:
     using TrayAvailable = std::function<bool()>;
+    using PointerKnown = std::function<bool()>;
 
-    MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAvailable = DesktopHasTray);
+    MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAvailable = DesktopHasTray,
+               PointerKnown pointerKnown = PointerPositionKnown);
 
     static bool DesktopHasTray();
     ~MainDialog() override;
@@ -90,6 +93,7 @@ private:
     // whole run, whether the icon goes over D-Bus.
     std::unique_ptr<QSystemTrayIcon> trayIcon_;
     TrayAvailable trayAvailable_;
+    PointerKnown pointerKnown_;
     QTimer trayWait_;
     TrayHostWatch* trayHostWatch_ = nullptr;
     int trayChecks_ = 0;

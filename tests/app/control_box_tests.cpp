@@ -171,6 +171,20 @@ TEST_F(ControlBoxTest, RightPressChoosesTheMenuFromShowReadAtThePress)
     EXPECT_EQ(dialog_->trayMenu().variant(), 150);
 }
 
+TEST_F(ControlBoxTest, LeftPressWithoutThePointerPositionShowsTheControlBox)
+{
+    // As on Wayland, where a menu has no place to open at.
+    mouse_ = std::make_unique<EmulatedPlatform>(0);
+    session_ = std::make_unique<DeviceSession>(*mouse_, 0);
+    dialog_ = std::make_unique<MainDialog>(*session_, false, [] { return true; }, [] { return false; });
+    dialog_->OnInitDialog();
+    ASSERT_NE(dialog_->trayIcon(), nullptr);
+    ASSERT_FALSE(box().isVisible());
+    emit dialog_->trayIcon()->activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(box().isVisible());
+    EXPECT_FALSE(dialog_->trayMenu().menu().isVisible());
+}
+
 TEST_F(ControlBoxTest, TrayFoundLaterTakesTheControlBoxUnlessViewControlBoxWasChosen)
 {
     bool trayUp = false;
