@@ -2,6 +2,10 @@
 
 #include <QStandardPaths>
 
+#include <sys/prctl.h>
+
+#include <csignal>
+
 namespace qmb {
 
 namespace {
@@ -17,6 +21,8 @@ SessionBus::SessionBus()
         return;
     }
     installed_ = true;
+    // A test that crashes must not leave it running.
+    process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     // The daemon prints its address once it takes connections.
     process_.start(daemon, {"--session", "--nofork", "--nopidfile", "--print-address"});
     QByteArray output;

@@ -2,6 +2,10 @@
 
 #include <QStandardPaths>
 
+#include <sys/prctl.h>
+
+#include <csignal>
+
 namespace qmb {
 
 namespace {
@@ -17,6 +21,8 @@ VirtualDisplay::VirtualDisplay()
         return;
     }
     installed_ = true;
+    // A test that crashes must not leave it running.
+    process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     // Xvfb writes the display number it chose to its standard output once it
     // takes connections. Without -noreset it starts over whenever its last
     // client leaves, and refuses whoever connects meanwhile: a test that
