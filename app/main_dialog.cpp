@@ -9,7 +9,9 @@
 #include "app/about_box.h"
 #include "app/help_file.h"
 #include "app/notice/notice_popup.h"
+#include "app/tray_host_watch.h"
 #include "app/window_options.h"
+#include "app/xembed_tray.h"
 #include "controls/skin_bitmap_button.h"
 #include "controls/skin_library.h"
 #include "controls/skin_slider.h"
@@ -31,26 +33,19 @@ constexpr int kTrayChecks = 60;
 
 }  // namespace
 
-MainDialog::MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAvailable)
+MainDialog::MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAvailable, PointerKnown pointerKnown)
     : session_(session),
       korean_(korean),
       box_(session.modelNumber, korean),
       panel_(box_, session.state, session.modelNumber),
       actions_(box_, panel_, session),
-      trayAvailable_(std::move(trayAvailable))
+      trayAvailable_(std::move(trayAvailable)),
+      pointerKnown_(std::move(pointerKnown))
 {
     topmostFlag_ = static_cast<int>(ReadUserDword(kUserKey, kTopMostName));
 
-    // By name when installed in the icon theme, so that shells drawing the
-    // tray themselves find it; the built-in pictures otherwise.
-    trayIcon_.setIcon(QIcon::fromTheme("qmbpro", ProgramIcon()));
-    trayIcon_.setToolTip(QString::fromUtf8(ModelName(session.modelNumber)));
-    // Shells that draw the menu themselves (StatusNotifierItem) only report
-    // presses, so the same menu is also the icon's context menu.
-    trayIcon_.setContextMenu(&trayMenu_.menu());
     connect(&trayMenu_.menu(), &QMenu::aboutToShow, this, &MainDialog::OnTrayMenuAboutToShow);
     trayMenu_.Fill(ChooseTrayMenu(showFlag_, topmostFlag_));
-    connect(&trayIcon_, &QSystemTrayIcon::activated, this, &MainDialog::OnTrayActivated);
     connect(&trayMenu_, &TrayMenu::commandChosen, this, &MainDialog::OnCommand);
     connect(&box_, &ControlBox::commandRequested, this, &MainDialog::OnCommand);
     connect(&box_, &ControlBox::closeRequested, this, &MainDialog::Exit);
@@ -62,7 +57,9 @@ MainDialog::MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAv
 
 bool MainDialog::DesktopHasTray()
 {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    // Not QSystemTrayIcon::isSystemTrayAvailable(): its answer about
+    // StatusNotifier trays is made once and kept for the whole run.
+    return TrayHostWatch::HostPresent(QDBusConnection::sessionBus()) || XEmbedTrayPresent();
 }
 
 MainDialog::~MainDialog()
@@ -106,7 +103,7 @@ void MainDialog::OnInitDialog()
     StartDeviceNotices();
 
     if (trayAvailable_()) {
-        trayIcon_.show();
+        ShowTrayIcon();
     } else {
         WaitForTray();
     }
@@ -126,18 +123,49 @@ void MainDialog::StartDeviceNotices()
 void MainDialog::WaitForTray()
 {
     // Without a tray the control box is the only way in: show it, with the
-    // tray's menu as its context menu, and keep looking for a tray.
+    // tray's menu as its context menu, and keep looking for a tray. An
+    // XEmbed tray can only be polled for; a StatusNotifier panel says when
+    // it comes, however late.
     ShowControlBox();
     trayWait_.setInterval(kTrayCheckInterval);
     connect(&trayWait_, &QTimer::timeout, this, [this] {
-        if (trayAvailable_()) {
-            trayIcon_.show();
-            trayWait_.stop();
-        } else if (++trayChecks_ >= kTrayChecks) {
+        if (++trayChecks_ >= kTrayChecks) {
             trayWait_.stop();
         }
+        CheckForTray();
     });
     trayWait_.start();
+    trayHostWatch_ = new TrayHostWatch(QDBusConnection::sessionBus(), this);
+    connect(trayHostWatch_, &TrayHostWatch::hostAppeared, this, &MainDialog::CheckForTray);
+}
+
+void MainDialog::CheckForTray()
+{
+    if (trayIcon_ || !trayAvailable_()) {
+        return;
+    }
+    trayWait_.stop();
+    // Its own signal may have brought us here: it goes once that returns.
+    trayHostWatch_->deleteLater();
+    trayHostWatch_ = nullptr;
+    ShowTrayIcon();
+    // As at a start with a tray, the control box goes into it, unless
+    // "View Control Box" was chosen meanwhile.
+    ApplyShowFlag(showFlag_ != 0);
+}
+
+void MainDialog::ShowTrayIcon()
+{
+    trayIcon_ = std::make_unique<QSystemTrayIcon>();
+    // By name when installed in the icon theme, so that shells drawing the
+    // tray themselves find it; the built-in pictures otherwise.
+    trayIcon_->setIcon(QIcon::fromTheme("qmbpro", ProgramIcon()));
+    trayIcon_->setToolTip(QString::fromUtf8(ModelName(session_.modelNumber)));
+    // Shells that draw the menu themselves (StatusNotifierItem) only report
+    // presses, so the same menu is also the icon's context menu.
+    trayIcon_->setContextMenu(&trayMenu_.menu());
+    connect(trayIcon_.get(), &QSystemTrayIcon::activated, this, &MainDialog::OnTrayActivated);
+    trayIcon_->show();
 }
 
 void MainDialog::OnDeviceDetected()
@@ -186,11 +214,18 @@ void MainDialog::OnTrayActivated(QSystemTrayIcon::ActivationReason reason)
 {
     // A right press needs nothing here: the tray opens the icon's context
     // menu itself, and tells of the press only afterwards.
-    if (reason == QSystemTrayIcon::Trigger) {
-        showFlag_ = static_cast<int>(ReadUserDword(kUserKey, kShowName));
-        ApplyShowFlag(showFlag_ == 1);
-        ShowTrayMenu();
+    if (reason != QSystemTrayIcon::Trigger) {
+        return;
     }
+    if (!pointerKnown_()) {
+        // Without the pointer's position a menu would open away from the
+        // panel, or not at all: the control box is what a press can show.
+        ShowControlBox();
+        return;
+    }
+    showFlag_ = static_cast<int>(ReadUserDword(kUserKey, kShowName));
+    ApplyShowFlag(showFlag_ == 1);
+    ShowTrayMenu();
 }
 
 void MainDialog::OnTrayMenuAboutToShow()
@@ -302,7 +337,9 @@ void MainDialog::Exit()
     if (watcher_) {
         watcher_->StopWatcher();
     }
-    trayIcon_.hide();
+    if (trayIcon_) {
+        trayIcon_->hide();
+    }
     emit exitRequested();
 }
 
@@ -316,7 +353,7 @@ void MainDialog::ShowBoxMenu(const QPoint& at)
 {
     QMenu menu;
     connect(menu.addAction(tr("&About QMBPro...")), &QAction::triggered, this, &MainDialog::ShowAbout);
-    if (!trayIcon_.isVisible()) {
+    if (!trayIcon_) {
         trayMenu_.Fill(ChooseTrayMenu(showFlag_, topmostFlag_));
         menu.addActions(trayMenu_.menu().actions());
     }

@@ -13,12 +13,15 @@
 #include "protocol/device_session.h"
 #include "app/panel_actions.h"
 #include "app/panel_refresh.h"
+#include "app/pointer_position.h"
 #include "app/tray_menu.h"
 #include "device/device_notices.h"
 #include "device/device_watcher.h"
 #include "protocol/mouse_watch_listener.h"
 
 namespace qmb {
+
+class TrayHostWatch;
 
 // The program's main window and everything it drives: the control box, the
 // tray icon and its menu, the device watcher and the USB notices. All of it
@@ -27,8 +30,10 @@ class MainDialog : public QObject, public MouseWatchListener {
     Q_OBJECT
 public:
     using TrayAvailable = std::function<bool()>;
+    using PointerKnown = std::function<bool()>;
 
-    MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAvailable = DesktopHasTray);
+    MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAvailable = DesktopHasTray,
+               PointerKnown pointerKnown = PointerPositionKnown);
 
     static bool DesktopHasTray();
     ~MainDialog() override;
@@ -36,7 +41,8 @@ public:
     void OnInitDialog();
 
     ControlBox& box() { return box_; }
-    QSystemTrayIcon& trayIcon() { return trayIcon_; }
+    // None until a tray is found.
+    QSystemTrayIcon* trayIcon() { return trayIcon_.get(); }
     TrayMenu& trayMenu() { return trayMenu_; }
     DeviceWatcher* watcher() { return watcher_.get(); }
     PanelRefresh& panel() { return panel_; }
@@ -69,6 +75,8 @@ private:
     void Exit();
     void StartDeviceNotices();
     void WaitForTray();
+    void CheckForTray();
+    void ShowTrayIcon();
     void ShowAbout();
     void ShowBoxMenu(const QPoint& at);
 
@@ -78,9 +86,13 @@ private:
     PanelRefresh panel_;
     PanelActions actions_;
     TrayMenu trayMenu_;
-    QSystemTrayIcon trayIcon_;
+    // Made only once a tray is there: Qt decides at that moment, for the
+    // whole run, whether the icon goes over D-Bus.
+    std::unique_ptr<QSystemTrayIcon> trayIcon_;
     TrayAvailable trayAvailable_;
+    PointerKnown pointerKnown_;
     QTimer trayWait_;
+    TrayHostWatch* trayHostWatch_ = nullptr;
     int trayChecks_ = 0;
     int showFlag_ = 0;
     int topmostFlag_ = 0;

@@ -27,6 +27,22 @@ int ChooseTrayMenu(int showFlag, int topmostFlag)
 TrayMenu::TrayMenu()
 {
     menu_.setTitle("QMBPro");
+    menu_.addSeparator();
+    topmost_ = AddCommand(kTopmostCommand, true);
+    viewControlBox_ = AddCommand(kViewControlBoxCommand, true);
+    saveProfile_ = AddCommand(kSaveProfileCommand, false);
+    readProfile_ = AddCommand(kReadProfileCommand, false);
+    enrollSite_ = AddCommand(kEnrollSiteCommand, false);
+    exit_ = AddCommand(kExitCommand, false);
+}
+
+QAction* TrayMenu::AddCommand(int id, bool checkable)
+{
+    QAction* action = menu_.addAction(QString());
+    action->setData(id);
+    action->setCheckable(checkable);
+    connect(action, &QAction::triggered, this, [this, id] { emit commandChosen(id); });
+    return action;
 }
 
 void TrayMenu::Fill(int variant)
@@ -38,22 +54,15 @@ void TrayMenu::Fill(int variant)
             chosen = candidate;
         }
     }
-    menu_.clear();
-    menu_.addSeparator();
-    const auto add = [this](const QString& text, int id, bool checkable = false, bool checked = false) {
-        QAction* action = menu_.addAction(text);
-        action->setData(id);
-        action->setCheckable(checkable);
-        action->setChecked(checked);
-        connect(action, &QAction::triggered, this, [this, id] { emit commandChosen(id); });
-    };
-    add(tr("Topmost"), kTopmostCommand, true, chosen.topmostChecked);
-    add(tr("View Control Box"), kViewControlBoxCommand, true, chosen.viewChecked);
-    add(tr("Save Profile"), kSaveProfileCommand);
+    topmost_->setText(tr("Topmost"));
+    topmost_->setChecked(chosen.topmostChecked);
+    viewControlBox_->setText(tr("View Control Box"));
+    viewControlBox_->setChecked(chosen.viewChecked);
+    saveProfile_->setText(tr("Save Profile"));
     // Menu 150 has its own wording of this item in Korean.
-    add(chosen.id == 150 ? tr("Read Profile", "menu 150") : tr("Read Profile"), kReadProfileCommand);
-    add(tr("Enroll ( Moidfy ) Site"), kEnrollSiteCommand);
-    add(tr("&Exit"), kExitCommand);
+    readProfile_->setText(chosen.id == 150 ? tr("Read Profile", "menu 150") : tr("Read Profile"));
+    enrollSite_->setText(tr("Enroll ( Moidfy ) Site"));
+    exit_->setText(tr("&Exit"));
 }
 
 }  // namespace qmb

@@ -18,7 +18,9 @@ enum TrayCommand : int {
 // in Korean, in one word of menu 150): the menu is picked, never ticked.
 int ChooseTrayMenu(int showFlag, int topmostFlag);
 
-// The tray menu, refilled as the chosen variant before each showing.
+// The tray menu. Its six entries live as long as the program: a panel that
+// draws the menu itself (StatusNotifier) knows them by ids that must not
+// change between two openings, so a variant only sets their marks and texts.
 class TrayMenu : public QObject {
     Q_OBJECT
 public:
@@ -32,7 +34,15 @@ signals:
     void commandChosen(int id);
 
 private:
+    QAction* AddCommand(int id, bool checkable);
+
     QMenu menu_;
+    QAction* topmost_;
+    QAction* viewControlBox_;
+    QAction* saveProfile_;
+    QAction* readProfile_;
+    QAction* enrollSite_;
+    QAction* exit_;
     int variant_ = 0;
 };
 

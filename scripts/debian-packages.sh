@@ -5,9 +5,9 @@
 # to run and fails.
 set -eu
 
-build="cmake ninja-build g++ pkg-config libudev-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev \
+build="cmake ninja-build g++ pkg-config libudev-dev libxcb1-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev \
 qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev libgtest-dev libgmock-dev"
-test_only="libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool fonts-dejavu-core \
+test_only="libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool fonts-dejavu-core dbus-daemon \
 qemu-system-x86 busybox-static cpio kmod xz-utils"
 
 case "${1:-}" in

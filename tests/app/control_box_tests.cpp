@@ -14,7 +14,7 @@ protected:
     void RightPress()
     {
         dialog_->trayMenu().menu().popup(QPoint(0, 0));
-        emit dialog_->trayIcon().activated(QSystemTrayIcon::Context);
+        emit dialog_->trayIcon()->activated(QSystemTrayIcon::Context);
     }
 
     // The mouse reports a state by itself; the watcher brings it in.
@@ -54,7 +54,8 @@ TEST_F(ControlBoxTest, TooltipNamesTheModel)
     for (const auto& [model, name] : std::vector<std::pair<int, QString>>{
              {2, "T32"}, {3, "QMB-4200plus"}, {4, "QMB-4200P+"}, {1, "T31"}, {5, "T31"}, {0, "T31"}}) {
         Start(model);
-        EXPECT_EQ(dialog_->trayIcon().toolTip(), name) << model;
+        ASSERT_NE(dialog_->trayIcon(), nullptr);
+        EXPECT_EQ(dialog_->trayIcon()->toolTip(), name) << model;
         TearDown();
     }
 }
@@ -168,6 +169,47 @@ TEST_F(ControlBoxTest, RightPressChoosesTheMenuFromShowReadAtThePress)
     RightPress();
     EXPECT_FALSE(box().isVisible());
     EXPECT_EQ(dialog_->trayMenu().variant(), 150);
+}
+
+TEST_F(ControlBoxTest, LeftPressWithoutThePointerPositionShowsTheControlBox)
+{
+    // As on Wayland, where a menu has no place to open at.
+    mouse_ = std::make_unique<EmulatedPlatform>(0);
+    session_ = std::make_unique<DeviceSession>(*mouse_, 0);
+    dialog_ = std::make_unique<MainDialog>(*session_, false, [] { return true; }, [] { return false; });
+    dialog_->OnInitDialog();
+    ASSERT_NE(dialog_->trayIcon(), nullptr);
+    ASSERT_FALSE(box().isVisible());
+    emit dialog_->trayIcon()->activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(box().isVisible());
+    EXPECT_FALSE(dialog_->trayMenu().menu().isVisible());
+}
+
+TEST_F(ControlBoxTest, TrayFoundLaterTakesTheControlBoxUnlessViewControlBoxWasChosen)
+{
+    bool trayUp = false;
+    mouse_ = std::make_unique<EmulatedPlatform>(0);
+    session_ = std::make_unique<DeviceSession>(*mouse_, 0);
+    // Without a tray the control box shows at start.
+    const auto startWithoutTray = [&] {
+        trayUp = false;
+        dialog_ = std::make_unique<MainDialog>(*session_, false, [&] { return trayUp; });
+        dialog_->OnInitDialog();
+        return box().isVisible();
+    };
+    const auto trayComes = [&] {
+        trayUp = true;
+        return RunUntil([&] { return dialog_->trayIcon() != nullptr; }, 5000);
+    };
+
+    ASSERT_TRUE(startWithoutTray());
+    ASSERT_TRUE(trayComes());
+    EXPECT_FALSE(box().isVisible());
+
+    ASSERT_TRUE(startWithoutTray());
+    dialog_->OnCommand(kViewControlBoxCommand);
+    ASSERT_TRUE(trayComes());
+    EXPECT_TRUE(box().isVisible());
 }
 
 TEST_F(ControlBoxTest, EnterAndEscapeDoNothing)

@@ -18,11 +18,11 @@
 #include "app/notice/notice_text.h"
 #include "app/notice/region_from_bitmap.h"
 #include "tests/support/qt_printers.h"
+#include "tests/support/virtual_display.h"
 
 namespace qmb {
 namespace {
 
-constexpr int kServerStartWait = 10000;
 const QString kNotice = QStringLiteral("Match Ok!");
 const QColor kBlue(50, 112, 205);
 
@@ -31,47 +31,6 @@ QRegion Letters()
 {
     return RegionFromBitmap(RenderNoticeText(kNotice, kBlue), qRgb(0, 0, 0), qRgb(16, 16, 16));
 }
-
-// An Xvfb of its own on the first free display, for as long as it lives.
-class VirtualDisplay {
-public:
-    VirtualDisplay()
-    {
-        const QString server = QStandardPaths::findExecutable("Xvfb");
-        if (server.isEmpty()) {
-            return;
-        }
-        installed_ = true;
-        // Xvfb writes the display number it chose to its standard output
-        // once it takes connections.
-        process_.start(server, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-        while (process_.waitForReadyRead(kServerStartWait)) {
-            const QByteArray output = process_.readAllStandardOutput();
-            number_ += output;
-            if (output.contains('\n')) {
-                return;
-            }
-        }
-        problem_ = "Xvfb did not start: " + process_.readAllStandardError();
-    }
-
-    ~VirtualDisplay()
-    {
-        process_.terminate();
-        process_.waitForFinished();
-    }
-
-    bool installed() const { return installed_; }
-    bool running() const { return installed_ && problem_.isEmpty(); }
-    QByteArray name() const { return ":" + number_.trimmed(); }
-    const QByteArray& problem() const { return problem_; }
-
-private:
-    bool installed_ = false;
-    QProcess process_;
-    QByteArray number_;
-    QByteArray problem_;
-};
 
 // Set by main() before any test runs.
 const VirtualDisplay* virtualDisplay = nullptr;
