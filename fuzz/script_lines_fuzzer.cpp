@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -21,6 +22,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     if (mkdtemp(directory) != nullptr) {
         setenv("XDG_CONFIG_HOME", directory, 1);
         setenv("XDG_CONFIG_DIRS", directory, 1);
+        std::atexit([] { std::filesystem::remove_all(directory); });
     }
     return 0;
 }
