@@ -79,7 +79,7 @@ TEST_F(DamagedSettingsTest, SettingsPathTakenByADirectoryReadsAsAbsentAndRefuses
     EXPECT_TRUE(QFileInfo(UserFile()).isDir());
 }
 
-TEST_F(DamagedSettingsTest, ConfigDirectoryThatCannotBeCreatedFailsWritesQuietly)
+TEST_F(DamagedSettingsTest, ConfigDirectoryThatCannotBeCreatedFailsWrites)
 {
     PutFile(ConfigHome() + "-file", "not a directory");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(ConfigHome() + "-file/config"));
