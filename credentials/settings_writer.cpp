@@ -16,6 +16,7 @@
 #include <system_error>
 #include <thread>
 
+#include "credentials/settings_damage.h"
 #include "credentials/settings_file.h"
 #include "credentials/settings_paths.h"
 #include "credentials/settings_problems.h"
@@ -136,10 +137,8 @@ bool WriteUserSettings(const std::function<void(QSettings&)>& change)
     QLockFile lock(path + QStringLiteral(".writer.lock"));
     if (!TakeLock(lock))
         return CannotSave(path, WhyNotLocked(lock, path));
-    // A FIFO or a device is never written over, nor a file too large to read.
-    if (const SettingsFile file = CheckSettingsFile(path, false);
-        file.state != SettingsFile::State::Missing && file.state != SettingsFile::State::Readable)
-        return CannotSave(path, file.trouble);
+    if (const QString trouble = PrepareForSave(path); !trouble.isEmpty())
+        return CannotSave(path, trouble);
 
     const FileStamp before = StampOf(path);
     {
