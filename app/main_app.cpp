@@ -8,6 +8,7 @@
 
 #include "protocol/device_session.h"
 #include "app/main_dialog.h"
+#include "app/settings_notices.h"
 #include "app/single_instance.h"
 #include "credentials/settings_store.h"
 #include "device/report_trace.h"
@@ -43,6 +44,7 @@ int MainApp::InitInstance()
     if (korean && translator.load(":/i18n/qmbpro_ko.qm")) {
         QCoreApplication::installTranslator(&translator);
     }
+    ShowSettingsProblemsAsNotices();
 
     const int model = options_.model.value_or(InstalledModelNumber());
     const std::unique_ptr<HidPlatform> platform =
