@@ -9,6 +9,7 @@
 #include "protocol/device_session.h"
 #include "app/main_dialog.h"
 #include "app/quit_signals.h"
+#include "app/settings_notices.h"
 #include "app/single_instance.h"
 #include "credentials/settings_store.h"
 #include "device/report_trace.h"
@@ -46,6 +47,7 @@ int MainApp::InitInstance()
     if (korean && translator.load(":/i18n/qmbpro_ko.qm")) {
         QCoreApplication::installTranslator(&translator);
     }
+    ShowSettingsProblemsAsNotices();
 
     const int model = options_.model ? *options_.model : InstalledModelNumber();
     const std::unique_ptr<HidPlatform> platform =

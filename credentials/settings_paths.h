@@ -6,7 +6,8 @@
 
 namespace qmb::settings {
 
-// $XDG_CONFIG_HOME/VELD/QMBPro.conf
+// $XDG_CONFIG_HOME/VELD/QMBPro.conf, else ~/.config/VELD/QMBPro.conf. Empty
+// when there is no home to keep it in.
 QString UserSettingsPath();
 
 // The file standing for a machine key: SOFTWARE/<rest> is <rest>.conf in the

@@ -3,6 +3,7 @@
 #include <QSettings>
 
 #include "credentials/settings_paths.h"
+#include "credentials/settings_reader.h"
 #include "credentials/settings_values.h"
 #include "credentials/settings_writer.h"
 #include "credentials/text_buffer.h"
@@ -16,19 +17,19 @@ uint32_t ReadUserDword(std::string_view key, std::string_view name)
     const QString path = ValuePath(key, name);
     if (path.isEmpty())
         return 0;
-    QSettings store(settings::UserSettingsPath(), QSettings::IniFormat);
-    return settings::DwordOf(store.value(path));
+    const auto store = settings::ReadSettings(settings::UserSettingsPath());
+    return store ? settings::DwordOf(store->value(path)) : 0;
 }
 
 int ReadUserString(std::string_view key, std::string_view name, std::string& text)
 {
     text.clear();
-    QSettings store(settings::UserSettingsPath(), QSettings::IniFormat);
-    if (!settings::KeyExists(store, key))
+    const auto store = settings::ReadSettings(settings::UserSettingsPath());
+    if (!store || !settings::KeyExists(*store, key))
         return 0;
     const QString path = ValuePath(key, name);
     if (!path.isEmpty())
-        text = settings::TextOf(store.value(path));
+        text = settings::TextOf(store->value(path));
     return 1;
 }
 
@@ -60,8 +61,8 @@ uint32_t ReadMachineDword(std::string_view key, std::string_view name)
     const QString valueName = settings::ValueName(name);
     if (file.isEmpty() || valueName.isEmpty())
         return 0;
-    QSettings store(file, QSettings::IniFormat);
-    return settings::DwordOf(store.value(valueName));
+    const auto store = settings::ReadSettings(file);
+    return store ? settings::DwordOf(store->value(valueName)) : 0;
 }
 
 int InstalledModelNumber()

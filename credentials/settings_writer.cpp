@@ -1,19 +1,25 @@
 #include "credentials/settings_writer.h"
 
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
+#include <system_error>
 #include <thread>
 
+#include "credentials/settings_damage.h"
+#include "credentials/settings_file.h"
 #include "credentials/settings_paths.h"
+#include "credentials/settings_problems.h"
 
 namespace qmb::settings {
 namespace {
@@ -83,18 +89,56 @@ bool TakeLock(QLockFile& lock)
     return true;
 }
 
+QString CreateDirectory(const QString& dir)
+{
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(dir).toStdString(), error);
+    return error ? QString::fromStdString(error.message()) : QString();
+}
+
+// Why a save of path fails, in the system's words: the file itself, or the
+// directory that must take the new file.
+QString WhyNotWritable(const QString& path)
+{
+    const QString dir = QFileInfo(path).absolutePath();
+    if (::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
+        return SystemError(errno);
+    if (::faccessat(AT_FDCWD, QFile::encodeName(dir).constData(), W_OK | X_OK, AT_EACCESS) != 0)
+        return dir + QStringLiteral(": ") + SystemError(errno);
+    return QStringLiteral("the file could not be written");
+}
+
+QString WhyNotLocked(const QLockFile& lock, const QString& path)
+{
+    if (lock.error() == QLockFile::LockFailedError)
+        return QStringLiteral("another program keeps them locked");
+    return WhyNotWritable(path);
+}
+
+bool CannotSave(const QString& path, const QString& reason)
+{
+    ReportProblem(Problem::CannotSave, QStringLiteral("cannot save settings to %1: %2").arg(path, reason));
+    return false;
+}
+
 }  // namespace
 
 bool WriteUserSettings(const std::function<void(QSettings&)>& change)
 {
     const QString path = UserSettingsPath();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+    if (path.isEmpty()) {
+        ReportProblem(Problem::CannotSave, QStringLiteral("cannot save settings: no home directory to keep them in"));
         return false;
+    }
+    if (const QString trouble = CreateDirectory(QFileInfo(path).absolutePath()); !trouble.isEmpty())
+        return CannotSave(path, trouble);
     // QSettings takes "<file>.lock" itself while it saves; this lock spans the
     // whole read, change, save and time step.
     QLockFile lock(path + QStringLiteral(".writer.lock"));
     if (!TakeLock(lock))
-        return false;
+        return CannotSave(path, WhyNotLocked(lock, path));
+    if (const QString trouble = PrepareForSave(path); !trouble.isEmpty())
+        return CannotSave(path, trouble);
 
     const FileStamp before = StampOf(path);
     {
@@ -102,7 +146,7 @@ bool WriteUserSettings(const std::function<void(QSettings&)>& change)
         // Checked first so that a change that cannot be saved is never
         // handed to QSettings, which would keep it pending in its cache.
         if (!settings.isWritable())
-            return false;
+            return CannotSave(path, WhyNotWritable(path));
         change(settings);
         settings.sync();
     }
@@ -110,7 +154,7 @@ bool WriteUserSettings(const std::function<void(QSettings&)>& change)
     // later write error. A save always puts a new file in place.
     const FileStamp after = StampOf(path);
     if (!after.exists || SameVersion(before, after))
-        return false;
+        return CannotSave(path, WhyNotWritable(path));
     MoveModificationTimePast(path, before, after);
     return true;
 }

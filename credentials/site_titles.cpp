@@ -8,6 +8,7 @@
 
 #include "credentials/settings_keys.h"
 #include "credentials/settings_paths.h"
+#include "credentials/settings_reader.h"
 #include "credentials/settings_store.h"
 #include "credentials/settings_values.h"
 #include "credentials/settings_writer.h"
@@ -25,13 +26,13 @@ QString SlotPath(std::string_view key, int slot)
 // another process cannot leave a mix of old and new titles.
 std::optional<std::vector<std::string>> ReadSlotTitles(std::string_view key)
 {
-    QSettings store(settings::UserSettingsPath(), QSettings::IniFormat);
-    if (!settings::KeyExists(store, key))
+    const auto store = settings::ReadSettings(settings::UserSettingsPath());
+    if (!store || !settings::KeyExists(*store, key))
         return std::nullopt;
     std::vector<std::string> titles;
     titles.reserve(kSiteSlotCount);
     for (int slot = 1; slot <= kSiteSlotCount; ++slot)
-        titles.push_back(settings::TextOf(store.value(SlotPath(key, slot))));
+        titles.push_back(settings::TextOf(store->value(SlotPath(key, slot))));
     return titles;
 }
 

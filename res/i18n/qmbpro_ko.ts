@@ -160,6 +160,21 @@
     </message>
 </context>
 <context>
+    <name>SettingsNotices</name>
+    <message>
+        <source>A settings file was ignored</source>
+        <translation>설정 파일 하나를 무시했습니다</translation>
+    </message>
+    <message>
+        <source>Damaged settings: a copy was kept</source>
+        <translation>손상된 설정 파일의 사본을 보관했습니다</translation>
+    </message>
+    <message>
+        <source>Settings cannot be saved</source>
+        <translation>설정을 저장할 수 없습니다</translation>
+    </message>
+</context>
+<context>
     <name>qmb::AboutBox</name>
     <message>
         <source>About QMBPro</source>

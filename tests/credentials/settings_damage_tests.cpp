@@ -1,17 +1,47 @@
+#include <QDateTime>
+#include <QRect>
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
 #include <string>
 
+#include "credentials/settings_file.h"
 #include "credentials/settings_store.h"
 #include "credentials/site_titles.h"
+#include "settings_probe_run.h"
 #include "settings_sandbox.h"
 
 namespace qmb {
 namespace {
 
-class DamagedSettingsTest : public test::SettingsSandbox {};
+class DamagedSettingsTest : public test::SettingsSandbox {
+protected:
+    // The copies of damaged files kept beside the user's file.
+    QStringList KeptCopies() const
+    {
+        QStringList paths;
+        const QDir dir = QFileInfo(UserFile()).absoluteDir();
+        for (const QString& name : dir.entryList({"QMBPro.conf.damaged-*"}, QDir::Files, QDir::Name))
+            paths << dir.filePath(name);
+        return paths;
+    }
+    // Puts file in place, writes a value over it and takes away the copies
+    // that write kept: their contents.
+    QList<QByteArray> KeptByAWriteOver(const QByteArray& file)
+    {
+        PutFile(UserFile(), file);
+        EXPECT_EQ(WriteUserDword(kUserKey, kShowName, 1), 1);
+        QList<QByteArray> kept;
+        for (const QString& path : KeptCopies()) {
+            kept << FileBytes(path);
+            QFile::remove(path);
+        }
+        return kept;
+    }
+};
 
 QByteArray Garbage()
 {
@@ -68,6 +98,106 @@ TEST_F(DamagedSettingsTest, DamagedLinesReadAsAbsentAndAWriteKeepsEveryReadableV
     EXPECT_EQ(rewritten.status(), QSettings::NoError);
 }
 
+TEST_F(DamagedSettingsTest, EveryKindOfDamageIsKeptBeforeItIsWrittenOver)
+{
+    const QByteArray damages[] = {
+        "[SOFTWARE]\nVELD\\QMBPRO\\SITE\\1=\"open quote\nVELD\\QMBPRO\\TopMost=1\n",
+        "[SOFTWARE]\nVELD\\QMBPRO\\TopMost 1\n",
+        "[SOFTWARE]\nVELD\\QMBPRO\\TopMost=1\x01\n",
+        QByteArray("[SOFTWARE]\nVELD\\QMBPRO\\TopMost=1\0\n", 34),
+        "[SOFTWARE]\nVELD\\QMBPRO\\SITE\\1=\xff\xfe\n",
+        "[SOFTWARE]\nVELD\\QMBPRO\\SITE\\1=\xc0\xaf\n",
+        "[SOFTWARE\nVELD\\QMBPRO\\TopMost=1\n",
+        "[SOFTWARE] VELD\\QMBPRO\\TopMost=1\n",
+        "[ ]\nTopMost=1\n",
+        "[SOFTWARE]\n = 1\n",
+        "[SOFTWARE]\nVELD\\\nQMBPRO\\TopMost=1\n",
+        "\xEF\xBB\xBFTopMost=1\n",
+    };
+    for (const QByteArray& damaged : damages)
+        EXPECT_EQ(KeptByAWriteOver(damaged), QList<QByteArray>{damaged}) << damaged.toStdString();
+}
+
+// Hand edits that QSettings reads in full lose nothing when it saves.
+TEST_F(DamagedSettingsTest, CleanHandEditsAreWrittenOverWithoutACopy)
+{
+    const QByteArray edits[] = {
+        "",
+        "; a comment\n\n[SOFTWARE]\r\nVELD\\QMBPRO\\TopMost = 1 ; why\r\n",
+        "  [SOFTWARE]  \n\tVELD\\QMBPRO\\SITE\\1=\"a;b=c, d\" \nVELD\\QMBPRO\\SITE\\2=say \\\"hi\\\"\n",
+        "[SOFTWARE]\nVELD\\QMBPRO\\SITE\\1=one \\\n  two\nVELD\\QMBPRO\\SITE\\2=\n",
+        "[SOFTWARE]\nVELD\\QMBPRO\\SITE\\1=\xed\x95\x9c\xea\xb5\xad\xec\x96\xb4\x7f",
+    };
+    for (const QByteArray& edit : edits)
+        EXPECT_TRUE(KeptByAWriteOver(edit).isEmpty()) << edit.toStdString();
+}
+
+TEST_F(DamagedSettingsTest, FilesQtWroteAreNeverTakenForDamaged)
+{
+    QString everyCharacter;
+    for (char16_t c = 0; c < 0x250; ++c)
+        everyCharacter += QChar(c);
+    QByteArray everyByte;
+    for (int b = 0; b < 256; ++b)
+        everyByte += static_cast<char>(b);
+    {
+        QSettings qt(UserFile(), QSettings::IniFormat);
+        qt.setValue("top", " spaced ");
+        qt.setValue("general/key", "[General]");
+        qt.setValue("SOFTWARE/VELD/QMBPRO/SITE/1", everyCharacter);
+        qt.setValue("SOFTWARE/VELD/QMBPRO/SITE/2", everyByte);
+        qt.setValue("SOFTWARE/VELD/QMBPRO/SITE/3", QStringList{"a, b", "\"c\"", "", "d\\"});
+        qt.setValue("SOFTWARE/VELD/QMBPRO/SITE/4", QString(QChar(0xD800)) + "@x\\");
+        qt.setValue("a key; =[with] \"all\" 한/sorts", "@at");
+        qt.setValue("values/rect", QRect(1, 2, 3, 4));
+        qt.setValue("values/time", QDateTime::currentDateTimeUtc());
+        qt.setValue("values/number", 1.5);
+        qt.sync();
+        ASSERT_EQ(qt.status(), QSettings::NoError);
+    }
+    ASSERT_EQ(WriteUserDword(kUserKey, kTopMostName, 1), 1);
+    EXPECT_TRUE(KeptCopies().isEmpty()) << FileBytes(UserFile()).toStdString();
+}
+
+TEST_F(DamagedSettingsTest, OversizedFileReadsAsNoValuesAndIsMovedAsideWholeByTheNextWrite)
+{
+    QByteArray oversized = "[SOFTWARE]\nVELD\\QMBPRO\\TopMost=1\nVELD\\QMBPRO\\SITE\\1=Bank\n";
+    oversized.append(settings::kMaxSettingsFileSize + 1 - oversized.size(), '\n');
+    PutFile(UserFile(), oversized);
+
+    EXPECT_EQ(ReadUserDword(kUserKey, kTopMostName), 0u);
+    EXPECT_EQ(LoadSiteTitles(), std::nullopt);
+
+    ASSERT_EQ(WriteUserDword(kUserKey, kShowName, 1), 1);
+    EXPECT_EQ(ReadUserDword(kUserKey, kShowName), 1u);
+    EXPECT_EQ(ReadUserDword(kUserKey, kTopMostName), 0u);
+    EXPECT_LT(QFileInfo(UserFile()).size(), 100);
+    const QStringList kept = KeptCopies();
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(FileBytes(kept[0]), oversized);
+}
+
+TEST_F(DamagedSettingsTest, OnlyTheFirstWriteKeepsACopyNamedByATimeThatSortsAndSaysSoOnce)
+{
+    // The open quote would swallow TopMost at the save.
+    const QByteArray damaged = "[SOFTWARE]\nVELD\\QMBPRO\\SITE\\1=\"Bank\nVELD\\QMBPRO\\TopMost=1\n";
+    PutFile(UserFile(), damaged);
+    const QString before = QDateTime::currentDateTimeUtc().toString("yyyyMMdd'T'HHmmss'Z'");
+    const test::ProbeRun run = test::Probe({"write", "read", "write"});
+    const QString after = QDateTime::currentDateTimeUtc().toString("yyyyMMdd'T'HHmmss'Z'");
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.output, "1\n1\n1\n");
+
+    const QStringList kept = KeptCopies();
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(FileBytes(kept[0]), damaged);
+    const QString time = kept[0].section("damaged-", 1);
+    EXPECT_TRUE(QRegularExpression("^\\d{8}T\\d{6}Z$").match(time).hasMatch()) << time.toStdString();
+    EXPECT_GE(time, before);
+    EXPECT_LE(time, after);
+    EXPECT_EQ(run.errors, "settings_probe: " + UserFile() + " was damaged; the original is kept as " + kept[0] + "\n");
+}
+
 TEST_F(DamagedSettingsTest, SettingsPathTakenByADirectoryReadsAsAbsentAndRefusesWrites)
 {
     QDir().mkpath(UserFile());
@@ -79,7 +209,7 @@ TEST_F(DamagedSettingsTest, SettingsPathTakenByADirectoryReadsAsAbsentAndRefuses
     EXPECT_TRUE(QFileInfo(UserFile()).isDir());
 }
 
-TEST_F(DamagedSettingsTest, ConfigDirectoryThatCannotBeCreatedFailsWritesQuietly)
+TEST_F(DamagedSettingsTest, ConfigDirectoryThatCannotBeCreatedFailsWrites)
 {
     PutFile(ConfigHome() + "-file", "not a directory");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(ConfigHome() + "-file/config"));

@@ -1,0 +1,30 @@
+#include "app/settings_notices.h"
+
+#include <QCoreApplication>
+
+#include "app/notice/notice_popup.h"
+
+namespace qmb {
+
+QString SettingsProblemNotice(settings::Problem kind)
+{
+    switch (kind) {
+    case settings::Problem::FileSkipped:
+        return QCoreApplication::translate("SettingsNotices", "A settings file was ignored");
+    case settings::Problem::DamagedFileKept:
+        return QCoreApplication::translate("SettingsNotices", "Damaged settings: a copy was kept");
+    case settings::Problem::CannotSave:
+        return QCoreApplication::translate("SettingsNotices", "Settings cannot be saved");
+    }
+    return {};
+}
+
+void ShowSettingsProblemsAsNotices()
+{
+    settings::SetProblemHandler([](settings::Problem kind, const QString& line) {
+        settings::PrintProblem(kind, line);
+        ShowNotice(SettingsProblemNotice(kind), kFailureNoticeColour, kNoticeMilliseconds);
+    });
+}
+
+}  // namespace qmb
