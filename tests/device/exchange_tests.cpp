@@ -99,7 +99,9 @@ TEST(Exchange, ReplyAfterTheWaitIsLostForThatCommand)
     EmulatedPlatform platform;
     DeviceLink link(platform, MouseIdentity(0));
     EmulatedPlatform::Faults late;
-    late.replyDelay = 201ms;
+    // Late enough that a loaded machine's gap between send and read cannot
+    // bring it back inside the wait.
+    late.replyDelay = 230ms;
     platform.SetFaults(late);
 
     auto session = link.CommandSession();
@@ -118,7 +120,7 @@ TEST(Exchange, ReplyAfterTheWaitIsLostForThatCommand)
 
     // The late reply does not surface as the answer to the next command.
     platform.SetFaults({});
-    std::this_thread::sleep_for(20ms);
+    std::this_thread::sleep_for(60ms);
     ASSERT_EQ(session.OpenDevice(4), 1);
     const std::array<uint8_t, 8> buttons{4, 0xFF, 0xC5, 0, 0, 0, 0, 0};
     ASSERT_EQ(session.SendReport(buttons).sent, 1);
