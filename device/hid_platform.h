@@ -57,6 +57,10 @@ struct HidCapabilities {
 using HidHandle = int;
 inline constexpr HidHandle kNoHandle = -1;
 
+// A read with this time-out waits until a report comes, the device goes or
+// InterruptRead cuts it short, however long that takes.
+inline constexpr std::chrono::milliseconds kNoTimeout = std::chrono::milliseconds::max();
+
 enum class ReadStatus {
     Ok,           // one input report is in the buffer
     TimedOut,     // nothing arrived in time
@@ -89,9 +93,9 @@ public:
     virtual std::optional<HidAttributes> Attributes(HidHandle handle) = 0;
     virtual std::optional<HidCapabilities> Capabilities(HidHandle handle) = 0;
     virtual bool SetOutputReport(HidHandle handle, std::span<const uint8_t> report) = 0;
-    // Waits at most `timeout` for one input report of the opened collection
-    // and copies at most buffer.size() bytes of it. Never writes into the
-    // buffer after it has returned.
+    // Waits at most `timeout` (or without end: kNoTimeout) for one input
+    // report of the opened collection and copies at most buffer.size() bytes
+    // of it. Never writes into the buffer after it has returned.
     virtual ReadResult Read(HidHandle handle, std::span<uint8_t> buffer,
                             std::chrono::milliseconds timeout, bool interruptible) = 0;
     // Cuts short an interruptible Read in flight on any thread, or the next
