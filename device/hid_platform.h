@@ -103,9 +103,13 @@ public:
     virtual void InterruptRead() = 0;
     virtual void Close(HidHandle handle) = 0;
 
-    // Arrivals and removals of devices as this platform learns of them;
+    // Arrivals and removals of USB devices as this platform learns of them;
     // none when it cannot tell (the watcher's passes then notice alone).
     virtual std::unique_ptr<DeviceNotices> CreateNotices() { return nullptr; }
+    // Arrivals and removals of anything that may carry the mouse: a HID
+    // node, whatever its bus, or a USB device. None when the platform cannot
+    // tell; a watcher then looks for the mouse now and then.
+    virtual std::unique_ptr<DeviceNotices> CreateNodeNotices() { return nullptr; }
     // Device nodes of `identity` that exist but this user may not open.
     virtual std::vector<std::string> InaccessibleNodes(const DeviceIdentity& /*identity*/) const { return {}; }
 };

@@ -118,6 +118,13 @@ void EmulatedPlatform::Notify(DeviceNotice notice)
     }
 }
 
+std::unique_ptr<DeviceNotices> EmulatedPlatform::CreateNodeNotices()
+{
+    // The demo mouse is its own USB device and its own HID nodes: each plug
+    // is both.
+    return CreateNotices();
+}
+
 std::unique_ptr<DeviceNotices> EmulatedPlatform::CreateNotices()
 {
     auto queue = std::make_shared<NoticeQueue>();
