@@ -246,7 +246,7 @@ int CtlSession::Watch(const std::vector<std::string>& args)
     if (args.size() > 1) {
         return Usage("watch takes no options");
     }
-    return RunWatch(session_, watchSignals_, out_, err_);
+    return RunWatch(session_, watchSignals_, out_);
 }
 
 }  // namespace qmb

@@ -15,6 +15,6 @@ struct WatchSignals {
 };
 
 // Follows the mouse until SIGINT or SIGTERM, one line per event.
-int RunWatch(DeviceSession& mouse, const WatchSignals& signals, std::ostream& out, std::ostream& err);
+int RunWatch(DeviceSession& mouse, const WatchSignals& signals, std::ostream& out);
 
 }  // namespace qmb
