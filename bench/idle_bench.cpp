@@ -51,7 +51,7 @@ constexpr int kRounds = 20;
 
 void PrintActivity(const char* what, const Activity& activity, std::chrono::seconds window)
 {
-    std::printf("  %-44s %5ld context switches (%.2f/s), %8.2f ms CPU\n", what, activity.contextSwitches,
+    std::printf("  %-48s %5ld context switches (%.2f/s), %8.2f ms CPU\n", what, activity.contextSwitches,
                 static_cast<double>(activity.contextSwitches) / static_cast<double>(window.count()),
                 activity.cpuMilliseconds);
 }
@@ -150,7 +150,7 @@ private:
 void PrintDelays(const char* what, std::vector<double> delays)
 {
     std::sort(delays.begin(), delays.end());
-    std::printf("  %-44s median %7.2f ms, worst %7.2f ms (%zu times)\n", what, delays[delays.size() / 2],
+    std::printf("  %-48s median %7.2f ms, worst %7.2f ms (%zu times)\n", what, delays[delays.size() / 2],
                 delays.back(), delays.size());
 }
 
