@@ -12,8 +12,8 @@
 // arrival, a removal and a report of the mouse to the watcher's news.
 //
 // The same for qmbctl against the virtual mouse on the kernel's hidraw:
-// kernel_watch_bench, run in the kernel tier's guest by the
-// kernel_watch_bench target.
+// kernel_watch_bench, which `cmake --build build --target
+// kernel_watch_bench_in_guest` runs in the kernel tier's guest.
 
 #include <sys/stat.h>
 
@@ -29,12 +29,12 @@
 #include <thread>
 #include <vector>
 
-#include "bench/child_process.h"
 #include "bench/process_activity.h"
 #include "device/device_watcher.h"
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/model_table.h"
 #include "protocol/reports.h"
+#include "tests/support/child_process.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 using qmb::bench::Activity;
 using qmb::bench::ActivityOver;
-using qmb::bench::ChildProcess;
+using qmb::test::ChildProcess;
 
 constexpr auto kSettle = 2s;
 // The tray program's search for a tray: every 2 s for 2 minutes.

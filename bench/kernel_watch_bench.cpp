@@ -1,7 +1,8 @@
 // What `qmbctl watch` costs with the virtual mouse on the kernel's uhid and
 // hidraw doing nothing, and how soon it tells of a report, a removal and an
-// arrival. Runs inside the kernel tier's guest (the kernel_watch_bench
-// target boots it); the times are those of an emulated processor.
+// arrival. Runs inside the kernel tier's guest (the
+// kernel_watch_bench_in_guest target boots it); the times are those of an
+// emulated processor.
 //
 //   kernel_watch_bench QMBCTL VIRTUAL_MOUSE [seconds]   (default 30)
 
@@ -18,16 +19,16 @@
 #include <thread>
 #include <vector>
 
-#include "bench/child_process.h"
-#include "bench/guest_events.h"
 #include "bench/process_activity.h"
+#include "tests/kernel/guest_events.h"
+#include "tests/support/child_process.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-using qmb::bench::ChildProcess;
-using qmb::bench::GuestEvents;
+using qmb::test::ChildProcess;
+using qmb::test::GuestEvents;
 
 constexpr int kRounds = 10;
 constexpr auto kLimit = 5s;
@@ -95,12 +96,14 @@ public:
             }
 
             std::this_thread::sleep_for(pause);
+            // Not waited for: every event is timed as it comes.
             const auto unplugged = Clock::now();
-            mouse_->Stop(SIGTERM);
+            kill(mouse_->pid(), SIGTERM);
             if (const auto seen = events_->NextLine("mouse gone", kLimit)) {
                 removals.push_back(Milliseconds(*seen - unplugged));
             }
             events_->NextNode(false, kLimit);
+            mouse_.reset();
 
             std::this_thread::sleep_for(pause);
             const auto started = Clock::now();

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace qmb::bench {
+namespace qmb::test {
 
 // What happens in the kernel tier's guest, each with the time this process
 // learnt of it: the lines a program writes, and hidraw nodes coming and
@@ -51,4 +51,4 @@ private:
     size_t nodesTaken_ = 0;
 };
 
-}  // namespace qmb::bench
+}  // namespace qmb::test

@@ -1,4 +1,4 @@
-#include "bench/child_process.h"
+#include "tests/support/child_process.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -8,7 +8,7 @@
 
 extern char** environ;
 
-namespace qmb::bench {
+namespace qmb::test {
 
 ChildProcess::ChildProcess(std::vector<std::string> args, Output output)
 {
@@ -60,4 +60,4 @@ int ChildProcess::Stop(int signal)
     return status;
 }
 
-}  // namespace qmb::bench
+}  // namespace qmb::test

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-namespace qmb::bench {
+namespace qmb::test {
 
-// A program the benchmark runs. Its standard output goes to a pipe the
-// benchmark reads, or nowhere; its standard error nowhere. It is ended with
-// SIGTERM when the object goes, if it still runs.
+// A program that a check or a benchmark runs. Its standard output goes to a
+// pipe for the caller to read, or nowhere; its standard error nowhere. It is
+// ended with SIGTERM when the object goes, if it still runs.
 class ChildProcess {
 public:
     enum class Output { Discarded, Piped };
@@ -31,4 +31,4 @@ private:
     int output_ = -1;
 };
 
-}  // namespace qmb::bench
+}  // namespace qmb::test

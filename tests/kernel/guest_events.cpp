@@ -1,4 +1,4 @@
-#include "bench/guest_events.h"
+#include "tests/kernel/guest_events.h"
 
 #include <poll.h>
 #include <sys/inotify.h>
@@ -9,7 +9,7 @@
 #include <climits>
 #include <cstring>
 
-namespace qmb::bench {
+namespace qmb::test {
 
 GuestEvents::GuestEvents(int output)
     : output_(output), inotify_(inotify_init1(IN_CLOEXEC | IN_NONBLOCK))
@@ -104,4 +104,4 @@ void GuestEvents::ReadNodes(Clock::time_point now)
     }
 }
 
-}  // namespace qmb::bench
+}  // namespace qmb::test
