@@ -84,6 +84,7 @@ public:
     {
         std::vector<double> reports;
         std::vector<double> removals;
+        std::vector<double> removalsFromNode;
         std::vector<double> arrivals;
         std::vector<double> arrivalsFromStart;
         for (int round = 0; round < kRounds; ++round) {
@@ -99,10 +100,14 @@ public:
             // Not waited for: every event is timed as it comes.
             const auto unplugged = Clock::now();
             kill(mouse_->pid(), SIGTERM);
-            if (const auto seen = events_->NextLine("mouse gone", kLimit)) {
+            const auto seen = events_->NextLine("mouse gone", kLimit);
+            const auto removed = events_->NextNode(false, kLimit);
+            if (seen) {
                 removals.push_back(Milliseconds(*seen - unplugged));
             }
-            events_->NextNode(false, kLimit);
+            if (seen && removed) {
+                removalsFromNode.push_back(Milliseconds(*seen - *removed));
+            }
             mouse_.reset();
 
             std::this_thread::sleep_for(pause);
@@ -117,6 +122,7 @@ public:
         std::printf("the virtual mouse on hidraw, to the lines of qmbctl watch:\n");
         PrintDelays("a report (mode switch), from the signal", reports);
         PrintDelays("a removal, from the signal that ends the mouse", removals);
+        PrintDelays("a removal, from its hidraw node going", removalsFromNode);
         PrintDelays("an arrival, from its hidraw node", arrivals);
         PrintDelays("an arrival, from starting the mouse's program", arrivalsFromStart);
     }
