@@ -99,7 +99,9 @@ TEST(Exchange, ReplyAfterTheWaitIsLostForThatCommand)
     EmulatedPlatform platform;
     DeviceLink link(platform, MouseIdentity(0));
     EmulatedPlatform::Faults late;
-    late.replyDelay = 201ms;
+    // Well after the wait: a reply due 1 ms after it may come in time when
+    // the read starts a little after the send.
+    late.replyDelay = 260ms;
     platform.SetFaults(late);
 
     auto session = link.CommandSession();
