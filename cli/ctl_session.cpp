@@ -277,7 +277,7 @@ int CtlSession::Watch(const std::vector<std::string>& args)
     if (args.size() > 1) {
         return Usage("watch takes no options");
     }
-    interruptedBy_ = RunWatch(session_, watchSignals_, out_, err_);
+    interruptedBy_ = RunWatch(session_, watchSignals_, out_);
     return kExitOk;
 }
 

@@ -55,7 +55,7 @@ private:
 
 }  // namespace
 
-int RunWatch(DeviceSession& mouse, const WatchSignals& actions, std::ostream& out, std::ostream& err)
+int RunWatch(DeviceSession& mouse, const WatchSignals& actions, std::ostream& out)
 {
     SignalDescriptor signals;
     TaskQueue tasks;
@@ -77,10 +77,9 @@ int RunWatch(DeviceSession& mouse, const WatchSignals& actions, std::ostream& ou
             }
         }
     };
+    // Without them the watcher says so itself, and looks for the mouse now
+    // and then.
     const auto notices = mouse.platform.CreateNotices();
-    if (!notices) {
-        err << "qmbctl: no device notices; following the mouse by polling alone\n";
-    }
 
     listener.OnDeviceDetected();
     if (!listener.present()) {

@@ -16,6 +16,6 @@ struct WatchSignals {
 
 // Follows the mouse until SIGINT or SIGTERM, one line per event; the signal
 // that ended it.
-int RunWatch(DeviceSession& mouse, const WatchSignals& signals, std::ostream& out, std::ostream& err);
+int RunWatch(DeviceSession& mouse, const WatchSignals& signals, std::ostream& out);
 
 }  // namespace qmb

@@ -59,8 +59,8 @@ bool DeviceLink::BindPlatform()
         missingReported_ = false;
         return true;
     case BindResult::Missing:
-        // Tried again on every open, but said once: the watcher opens several
-        // times a second and the line would flood the terminal.
+        // Tried again on every open, but said once: the watcher opens again
+        // at every arrival and stop, and the line would fill the terminal.
         if (!missingReported_) {
             std::fputs("Failed to load hidraw support.\n", stderr);
             missingReported_ = true;
@@ -180,7 +180,7 @@ int DeviceLink::PollReport(std::span<uint8_t> buffer)
         return 0;
     }
     const auto length = std::min<size_t>(capabilities_.inputReportByteLength, buffer.size());
-    const auto result = platform_.Read(deviceHandle_, buffer.first(length), kPollWait, true);
+    const auto result = platform_.Read(deviceHandle_, buffer.first(length), kNoTimeout, true);
     if (result.status != ReadStatus::Ok) {
         return 0;
     }
@@ -193,6 +193,11 @@ int DeviceLink::PollReport(std::span<uint8_t> buffer)
 void DeviceLink::InterruptPoll()
 {
     platform_.InterruptRead();
+}
+
+std::unique_ptr<DeviceNotices> DeviceLink::CreateNodeNotices()
+{
+    return platform_.CreateNodeNotices();
 }
 
 void DeviceLink::SetTrace(ReportTrace* trace)

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <span>
 #include <vector>
@@ -13,7 +14,6 @@
 namespace qmb {
 
 inline constexpr std::chrono::milliseconds kReplyWait{200};
-inline constexpr std::chrono::milliseconds kPollWait{500};
 
 // The link to the mouse: finds and opens the collection an exchange needs,
 // moves single reports in and out, and closes it again. No handle is kept
@@ -59,8 +59,9 @@ public:
         Sent SendReport(std::span<const uint8_t> report);
         // One reply, waiting at most kReplyWait. Never writes past `buffer`.
         int ReadReport(std::span<uint8_t> buffer);
-        // One input report for the watcher, waiting at most kPollWait; cut
-        // short by a command that wants the device.
+        // One input report for the watcher. Waits as long as it takes: a
+        // report, the device going, or InterruptPoll (a command that wants
+        // the device, a stop) ends the wait.
         int PollReport(std::span<uint8_t> buffer);
 
         // The capabilities of the collection examined last.
@@ -80,6 +81,9 @@ public:
 
     // Cuts short a PollReport in flight, or the next one to start.
     void InterruptPoll();
+    // Arrivals of what may carry the mouse, for a watcher waiting for it;
+    // none when the platform cannot tell.
+    std::unique_ptr<DeviceNotices> CreateNodeNotices();
 
     // Set while a command waits for its reply.
     bool readBusy() const { return readBusy_ != 0; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <vector>
 
 namespace qmb {
@@ -10,14 +11,24 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr auto kAbsentWait = 250ms;
+// Without arrival notices: the pause between passes while the mouse is
+// absent, at first and at most. Doubling keeps an absent mouse from costing
+// wake-ups all day, yet finds one plugged in soon after the last removal.
+constexpr std::chrono::milliseconds kFirstPause = 250ms;
+constexpr std::chrono::milliseconds kLongestPause = 2s;
 // Longer than any input report of a HID full-speed interrupt endpoint.
 constexpr size_t kLongestInputReport = 64;
 
 }  // namespace
 
 DeviceWatcher::DeviceWatcher(DeviceLink& link, uint8_t reportId, DeviceWatcherListener& listener, Post post)
-    : link_(link), reportId_(reportId), listener_(listener), post_(std::move(post)), thread_([this] { Run(); })
+    : link_(link),
+      reportId_(reportId),
+      listener_(listener),
+      post_(std::move(post)),
+      // Without a wake-up a stop could not end the wait for a notice.
+      arrivals_(wake_.valid() ? link.CreateNodeNotices() : nullptr),
+      thread_([this] { Run(); })
 {
 }
 
@@ -29,6 +40,7 @@ DeviceWatcher::~DeviceWatcher()
         EndGeneration();
     }
     shared_->changed.notify_all();
+    wake_.Signal();
     thread_.join();
 }
 
@@ -58,6 +70,7 @@ int DeviceWatcher::StopWatcher()
         EndGeneration();
     }
     shared_->changed.notify_all();
+    wake_.Signal();
     return 1;
 }
 
@@ -71,11 +84,7 @@ void DeviceWatcher::EndGeneration()
 
 void DeviceWatcher::WakeUp()
 {
-    {
-        std::lock_guard lock(shared_->mutex);
-        shared_->wakeUp = true;
-    }
-    shared_->changed.notify_all();
+    wake_.Signal();
 }
 
 DevicePresence DeviceWatcher::presence() const
@@ -92,12 +101,47 @@ void DeviceWatcher::SetPresence(DevicePresence presence)
 
 void DeviceWatcher::Run()
 {
+    auto pause = kFirstPause;
     while (WaitUntilRunning()) {
-        if (!Pass()) {
-            std::unique_lock lock(shared_->mutex);
-            shared_->changed.wait_for(lock, kAbsentWait,
-                                      [this] { return shared_->wakeUp || shared_->quit || !shared_->runFlag; });
-            shared_->wakeUp = false;
+        ForgetOldNews();
+        if (Pass()) {
+            pause = kFirstPause;
+        } else {
+            pause = WaitForArrival(pause);
+        }
+    }
+}
+
+void DeviceWatcher::ForgetOldNews()
+{
+    // Whatever came before this point, the pass sees for itself; whatever
+    // comes after it stays to end the wait that may follow the pass.
+    wake_.Drain();
+    if (arrivals_) {
+        arrivals_->ReadNotices([](DeviceNotice) {});
+    }
+}
+
+std::chrono::milliseconds DeviceWatcher::WaitForArrival(std::chrono::milliseconds pause)
+{
+    if (!arrivals_) {
+        if (!pollingSaid_) {
+            std::fputs("No device notices: looking for the mouse every 0.25 to 2 s.\n", stderr);
+            pollingSaid_ = true;
+        }
+        wake_.Wait(-1, pause);
+        return std::min(pause * 2, kLongestPause);
+    }
+    for (;;) {
+        if (wake_.Wait(arrivals_->fd(), std::nullopt) != WakeEvent::Waited::OtherReady) {
+            return pause;
+        }
+        // A removal brings no mouse, nor does a message that turns out to
+        // be about no device of interest.
+        bool arrived = false;
+        arrivals_->ReadNotices([&arrived](DeviceNotice notice) { arrived |= notice == DeviceNotice::Arrival; });
+        if (arrived) {
+            return pause;
         }
     }
 }
@@ -120,9 +164,10 @@ bool DeviceWatcher::Pass()
         auto session = link_.WatcherSession();
         {
             // Deciding to open and opening happen under the lock, so a stop
-            // that has returned never has an open behind its back.
+            // that has returned never has an open behind its back, and a
+            // stop or the end either comes first or finds the poll to cut.
             std::lock_guard lock(shared_->mutex);
-            if (!shared_->runFlag) {
+            if (!shared_->runFlag || shared_->quit) {
                 return true;
             }
             generation = shared_->generation;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -9,6 +10,8 @@
 #include <thread>
 
 #include "device/device_link.h"
+#include "device/device_notices.h"
+#include "device/wake_event.h"
 
 namespace qmb {
 
@@ -34,9 +37,14 @@ protected:
 //
 // Start/Stop/presence changes are made on the listener's thread. After
 // StopWatcher returns the watcher opens nothing, polls nothing and delivers
-// nothing until StartWatcher; a poll in flight is cut short. While the mouse
-// is absent it waits for WakeUp (a USB arrival) or a quarter second between
-// passes.
+// nothing until StartWatcher; a poll in flight is cut short.
+//
+// With nothing happening it sleeps in the kernel and costs nothing: while
+// the mouse is there, in a poll on its node that only a report, its removal,
+// a command wanting the device or a stop ends; while it is absent, until the
+// platform tells of a HID node or USB device come, or WakeUp (a USB arrival
+// the window heard of). On a platform that tells of no arrivals it looks
+// again after a quarter second, then less and less often, up to every 2 s.
 class DeviceWatcher {
 public:
     // Runs a task on the listener's thread and returns once it is queued;
@@ -65,7 +73,6 @@ private:
         bool runFlag = false;
         bool startedFlag = false;
         bool quit = false;
-        bool wakeUp = false;
         bool polling = false;
         uint64_t generation = 0;
         DevicePresence presence = DevicePresence::JustDetected;
@@ -75,6 +82,11 @@ private:
     bool WaitUntilRunning();
     // One pass over the device; false when the mouse was not found.
     bool Pass();
+    // Forgets arrivals and wake-ups that came before the pass about to look.
+    void ForgetOldNews();
+    // Sleeps until something may have brought the mouse, or a stop; returns
+    // the next pause when the platform tells of no arrivals.
+    std::chrono::milliseconds WaitForArrival(std::chrono::milliseconds pause);
     void Deliver(uint64_t generation, std::function<void()> task);
     void EndGeneration();
 
@@ -83,6 +95,10 @@ private:
     DeviceWatcherListener& listener_;
     Post post_;
     std::shared_ptr<Shared> shared_ = std::make_shared<Shared>();
+    // Ends the wait for an arrival: a stop, WakeUp, the end.
+    WakeEvent wake_;
+    std::unique_ptr<DeviceNotices> arrivals_;
+    bool pollingSaid_ = false;
     std::thread thread_;
 };
 

@@ -57,6 +57,10 @@ struct HidCapabilities {
 using HidHandle = int;
 inline constexpr HidHandle kNoHandle = -1;
 
+// A read with this time-out waits until a report comes, the device goes or
+// InterruptRead cuts it short, however long that takes.
+inline constexpr std::chrono::milliseconds kNoTimeout = std::chrono::milliseconds::max();
+
 enum class ReadStatus {
     Ok,           // one input report is in the buffer
     TimedOut,     // nothing arrived in time
@@ -89,9 +93,9 @@ public:
     virtual std::optional<HidAttributes> Attributes(HidHandle handle) = 0;
     virtual std::optional<HidCapabilities> Capabilities(HidHandle handle) = 0;
     virtual bool SetOutputReport(HidHandle handle, std::span<const uint8_t> report) = 0;
-    // Waits at most `timeout` for one input report of the opened collection
-    // and copies at most buffer.size() bytes of it. Never writes into the
-    // buffer after it has returned.
+    // Waits at most `timeout` (or without end: kNoTimeout) for one input
+    // report of the opened collection and copies at most buffer.size() bytes
+    // of it. Never writes into the buffer after it has returned.
     virtual ReadResult Read(HidHandle handle, std::span<uint8_t> buffer,
                             std::chrono::milliseconds timeout, bool interruptible) = 0;
     // Cuts short an interruptible Read in flight on any thread, or the next
@@ -99,9 +103,13 @@ public:
     virtual void InterruptRead() = 0;
     virtual void Close(HidHandle handle) = 0;
 
-    // Arrivals and removals of devices as this platform learns of them;
+    // Arrivals and removals of USB devices as this platform learns of them;
     // none when it cannot tell (the watcher's passes then notice alone).
     virtual std::unique_ptr<DeviceNotices> CreateNotices() { return nullptr; }
+    // Arrivals and removals of anything that may carry the mouse: a HID
+    // node, whatever its bus, or a USB device. None when the platform cannot
+    // tell; a watcher then looks for the mouse now and then.
+    virtual std::unique_ptr<DeviceNotices> CreateNodeNotices() { return nullptr; }
     // Device nodes of `identity` that exist but this user may not open.
     virtual std::vector<std::string> InaccessibleNodes(const DeviceIdentity& /*identity*/) const { return {}; }
 };

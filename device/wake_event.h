@@ -1,5 +1,8 @@
 #pragma once
 
+#include <chrono>
+#include <optional>
+
 namespace qmb {
 
 // An eventfd that one thread signals to wake another thread's poll(). A
@@ -17,6 +20,11 @@ public:
     // Safe from any thread.
     void Signal();
     void Drain();
+
+    enum class Waited { Signalled, OtherReady, TimedOut };
+    // Sleeps until a signal comes, `other` (unless -1) becomes readable or
+    // `timeout` passes (none: never). A signal stays pending until drained.
+    Waited Wait(int other, std::optional<std::chrono::milliseconds> timeout) const;
 
 private:
     int fd_;

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <climits>
 #include <utility>
@@ -37,6 +38,11 @@ bool AccessDenied(int error)
 {
     return error == EACCES || error == EPERM;
 }
+
+constexpr std::array<UdevMatch, 1> kUsbDevices{{{"usb", "usb_device"}}};
+// A hidraw node comes for a HID device on any bus (uhid and Bluetooth
+// included), and after the USB device that carries it.
+constexpr std::array<UdevMatch, 2> kNodesAndUsbDevices{{{"hidraw", nullptr}, {"usb", "usb_device"}}};
 
 }  // namespace
 
@@ -269,7 +275,12 @@ std::vector<std::string> HidrawPlatform::InaccessibleNodes(const DeviceIdentity&
 
 std::unique_ptr<DeviceNotices> HidrawPlatform::CreateNotices()
 {
-    return UdevNotices::Create();
+    return UdevNotices::Create(kUsbDevices);
+}
+
+std::unique_ptr<DeviceNotices> HidrawPlatform::CreateNodeNotices()
+{
+    return UdevNotices::Create(kNodesAndUsbDevices);
 }
 
 std::string HidrawPlatform::NodePath(const std::string& name) const

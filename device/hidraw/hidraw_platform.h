@@ -43,6 +43,7 @@ public:
     void Close(HidHandle handle) override;
 
     std::unique_ptr<DeviceNotices> CreateNotices() override;
+    std::unique_ptr<DeviceNotices> CreateNodeNotices() override;
     std::vector<std::string> InaccessibleNodes(const DeviceIdentity& identity) const override;
 
 private:

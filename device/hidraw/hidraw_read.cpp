@@ -7,6 +7,7 @@
 #include <array>
 #include <cerrno>
 #include <climits>
+#include <optional>
 
 namespace qmb {
 namespace {
@@ -16,10 +17,19 @@ using Clock = std::chrono::steady_clock;
 // The kernel's largest HID report (HID_MAX_BUFFER_SIZE).
 constexpr size_t kMaxReportLength = 16384;
 
-int RemainingMilliseconds(Clock::time_point deadline)
+// The poll() time-out until `deadline`; -1 (none) without one.
+int PollTimeout(const std::optional<Clock::time_point>& deadline)
 {
-    const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+    if (!deadline) {
+        return -1;
+    }
+    const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now());
     return static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(remaining.count(), 0, INT_MAX));
+}
+
+bool Expired(const std::optional<Clock::time_point>& deadline)
+{
+    return deadline && Clock::now() >= *deadline;
 }
 
 bool Wanted(const InputReportFilter& filter, uint8_t reportId)
@@ -32,7 +42,10 @@ bool Wanted(const InputReportFilter& filter, uint8_t reportId)
 ReadResult ReadInputReport(int fd, WakeEvent* wake, const InputReportFilter& filter,
                            std::span<uint8_t> buffer, std::chrono::milliseconds timeout)
 {
-    const Clock::time_point deadline = Clock::now() + std::max(timeout, std::chrono::milliseconds{0});
+    std::optional<Clock::time_point> deadline;
+    if (timeout != kNoTimeout) {
+        deadline = Clock::now() + std::max(timeout, std::chrono::milliseconds{0});
+    }
     // One byte more than the largest report, for the id hidraw leaves out.
     std::array<uint8_t, kMaxReportLength + 1> report;
     const size_t idOffset = filter.reportsCarryId ? 0 : 1;
@@ -41,7 +54,7 @@ ReadResult ReadInputReport(int fd, WakeEvent* wake, const InputReportFilter& fil
     for (;;) {
         std::array<pollfd, 2> watched{{{fd, POLLIN, 0}, {wake != nullptr ? wake->fd() : -1, POLLIN, 0}}};
         const nfds_t count = wake != nullptr ? 2 : 1;
-        const int ready = poll(watched.data(), count, RemainingMilliseconds(deadline));
+        const int ready = poll(watched.data(), count, PollTimeout(deadline));
         if (ready < 0) {
             if (errno == EINTR) {
                 continue;
@@ -64,7 +77,7 @@ ReadResult ReadInputReport(int fd, WakeEvent* wake, const InputReportFilter& fil
             } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
                 return {ReadStatus::Failed, 0};
             }
-            if (Clock::now() >= deadline) {
+            if (Expired(deadline)) {
                 return {ReadStatus::TimedOut, 0};
             }
             continue;

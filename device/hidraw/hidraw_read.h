@@ -17,10 +17,12 @@ struct InputReportFilter {
     bool reportsCarryId = true;
 };
 
-// Waits until `timeout` for one input report that passes `filter` on the
-// non-blocking `fd` and copies at most buffer.size() bytes of it, report id
-// in byte 0. Other reports are dropped. When `wake` is given, a signal on it
-// ends the wait with Interrupted (a report already waiting is taken first).
+// Waits until `timeout` (kNoTimeout: as long as it takes) for one input
+// report that passes `filter` on the non-blocking `fd` and copies at most
+// buffer.size() bytes of it, report id in byte 0. Other reports are dropped;
+// the node going away ends the wait with Failed. When `wake` is given, a
+// signal on it ends the wait with Interrupted (a report already waiting is
+// taken first).
 ReadResult ReadInputReport(int fd, WakeEvent* wake, const InputReportFilter& filter,
                            std::span<uint8_t> buffer, std::chrono::milliseconds timeout);
 

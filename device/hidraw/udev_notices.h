@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 
 #include "device/device_notices.h"
 
@@ -9,11 +10,18 @@ struct udev_monitor;
 
 namespace qmb {
 
-// Arrivals and removals of any USB device, from udev.
+// Devices of one subsystem, and of one type within it unless devtype is
+// null.
+struct UdevMatch {
+    const char* subsystem;
+    const char* devtype;
+};
+
+// Arrivals and removals of the devices that match, from udev.
 class UdevNotices final : public DeviceNotices {
 public:
     // None when udev cannot be reached.
-    static std::unique_ptr<UdevNotices> Create();
+    static std::unique_ptr<UdevNotices> Create(std::span<const UdevMatch> matches);
     ~UdevNotices() override;
     UdevNotices(const UdevNotices&) = delete;
     UdevNotices& operator=(const UdevNotices&) = delete;

@@ -118,6 +118,13 @@ void EmulatedPlatform::Notify(DeviceNotice notice)
     }
 }
 
+std::unique_ptr<DeviceNotices> EmulatedPlatform::CreateNodeNotices()
+{
+    // The demo mouse is its own USB device and its own HID nodes: each plug
+    // is both.
+    return CreateNotices();
+}
+
 std::unique_ptr<DeviceNotices> EmulatedPlatform::CreateNotices()
 {
     auto queue = std::make_shared<NoticeQueue>();
@@ -313,7 +320,9 @@ void EmulatedPlatform::Deliver(const Report& report, Clock::time_point readyAt)
 ReadResult EmulatedPlatform::Read(HidHandle handle, std::span<uint8_t> buffer, std::chrono::milliseconds timeout,
                                   bool interruptible)
 {
-    const auto deadline = Clock::now() + timeout;
+    // Without a time-out the wait ends only when the mouse has something
+    // to say, is unplugged or the read is interrupted, as on the real bus.
+    const auto deadline = timeout == kNoTimeout ? Clock::time_point::max() : Clock::now() + timeout;
     std::unique_lock lock(mutex_);
     for (;;) {
         const auto it = open_.find(handle);
@@ -337,7 +346,11 @@ ReadResult EmulatedPlatform::Read(HidHandle handle, std::span<uint8_t> buffer, s
             return {ReadStatus::TimedOut, 0};
         }
         const auto wakeAt = inbox.empty() ? deadline : std::min(deadline, inbox.front().readyAt);
-        inboxChanged_.wait_until(lock, wakeAt);
+        if (wakeAt == Clock::time_point::max()) {
+            inboxChanged_.wait(lock);
+        } else {
+            inboxChanged_.wait_until(lock, wakeAt);
+        }
     }
 }
 

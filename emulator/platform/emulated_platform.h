@@ -33,8 +33,8 @@ public:
 
     explicit EmulatedPlatform(int modelNumber = 0);
 
-    // Each is told to every DeviceNotices made by CreateNotices, as a USB
-    // arrival or removal.
+    // Each is told to every DeviceNotices made by CreateNotices or
+    // CreateNodeNotices, as an arrival or a removal.
     void Unplug();
     void PlugIn();
     bool pluggedIn() const;
@@ -68,6 +68,7 @@ public:
     void InterruptRead() override;
     void Close(HidHandle handle) override;
     std::unique_ptr<DeviceNotices> CreateNotices() override;
+    std::unique_ptr<DeviceNotices> CreateNodeNotices() override;
 
     // Where the notices for one DeviceNotices wait.
     class NoticeQueue;

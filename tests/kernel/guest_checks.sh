@@ -65,7 +65,7 @@ finish() {
         exit 0
     fi
     echo "KERNEL TIER: $failures CHECKS FAILED"
-    for log in /tmp/out /tmp/err /tmp/mouse.out /tmp/mouse.trace /tmp/watch.out /tmp/watch.err; do
+    for log in /tmp/out /tmp/err /tmp/mouse.out /tmp/mouse.trace /tmp/watch.out /tmp/watch.err /tmp/replug.out; do
         echo "--- $log"
         cat "$log" 2>/dev/null
     done
@@ -144,6 +144,11 @@ kill -TERM "$watch_pid"
 wait "$watch_pid"
 check "watch ends on SIGTERM with status 0" [ $? -eq 0 ]
 unplug_mouse
+
+echo "== watch asleep on the mouse, which goes and comes back"
+check "watch tells it gone within 100 ms of its node going, found within 500 ms of its coming" \
+    sh -c 'watch_replug_check /bin/qmbctl /bin/qmb-virtual-mouse >/tmp/replug.out'
+sed 's/^/guest: /' /tmp/replug.out
 
 echo "== the eleven-step model"
 check "model 1 comes up as 0095:C049" plug_mouse 1 C049

@@ -3,7 +3,9 @@
 # kernel, booted in qemu with a small busybox initramfs, carries the virtual
 # mouse through uhid to qmbctl's /dev/hidraw. Passes only when the guest
 # prints its success line; the guest is ended on every path.
-# Usage: run_kernel_tier.sh QMBCTL VIRTUAL_MOUSE WORK_DIR KERNEL_CACHE
+# Usage: run_kernel_tier.sh QMBCTL VIRTUAL_MOUSE WORK_DIR KERNEL_CACHE [CHECKS [PROGRAM...]]
+# CHECKS is the script the guest runs (guest_checks.sh unless given); each
+# PROGRAM goes beside qmbctl in the guest's /bin.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -11,6 +13,9 @@ qmbctl=$1
 mouse=$2
 work=$3
 cache=$4
+checks=${5:-}
+shift 4
+[ $# -eq 0 ] || shift
 readonly success_line="KERNEL TIER: ALL CHECKS PASSED"
 readonly guest_seconds=90
 
@@ -43,6 +48,9 @@ add_program() {
 add_program "$(command -v busybox)"
 add_program "$qmbctl"
 add_program "$mouse"
+for program in "$@"; do
+    add_program "$program"
+done
 
 # A module and, first, the modules it needs.
 add_module() {
@@ -64,7 +72,7 @@ add_module uhid
 add_module hid-generic
 
 install -m 755 "$here/guest_init.sh" "$root/init"
-install -m 644 "$here/guest_checks.sh" "$root/checks.sh"
+install -m 644 "${checks:-$here/guest_checks.sh}" "$root/checks.sh"
 (cd "$root" && find . | cpio -o -H newc --quiet) >"$work/initramfs.cpio"
 
 kernel=$cache/vmlinux

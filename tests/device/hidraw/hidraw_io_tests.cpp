@@ -161,6 +161,34 @@ TEST_F(HidrawIoTest, InterruptFromAnotherThreadEndsAnInterruptibleRead)
     platform.Close(status);
 }
 
+TEST_F(HidrawIoTest, ReadWithoutTimeoutWaitsForTheReportOrTheInterrupt)
+{
+    FakeNodePeer mouse(tree.NodePath(kCommandNode));
+    const HidHandle status = OpenCollection(kCommandNode, 0);
+
+    auto start = Clock::now();
+    std::thread device([&] {
+        std::this_thread::sleep_for(300ms);
+        // A report of the other collection does not end the wait.
+        mouse.SendInput(kMemoryReply);
+        std::this_thread::sleep_for(300ms);
+        mouse.SendInput(kStatusReport);
+    });
+    EXPECT_EQ(ReadOk(platform, status, kNoTimeout, true), kStatusReport);
+    EXPECT_GE(Clock::now() - start, 590ms);
+    device.join();
+
+    start = Clock::now();
+    std::thread command([&] {
+        std::this_thread::sleep_for(300ms);
+        platform.InterruptRead();
+    });
+    EXPECT_EQ(ReadStatusOf(platform, status, kNoTimeout, true), ReadStatus::Interrupted);
+    EXPECT_GE(Clock::now() - start, 290ms);
+    command.join();
+    platform.Close(status);
+}
+
 TEST_F(HidrawIoTest, InterruptIsKeptForTheNextInterruptibleRead)
 {
     FakeNodePeer mouse(tree.NodePath(kCommandNode));
