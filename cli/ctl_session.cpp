@@ -31,9 +31,8 @@ const char* const kCtlUsage =
     "                    whether the mouse is signed in\n"
     "  password set      the mouse password, typed twice\n"
     "  password short set|delete the short password (signed in)\n"
-    "  sign-in           with the password the mouse asks for; sign-out\n"
-    "                    Secrets come from the terminal without echo, or the next line\n"
-    "                    of standard input (in a script, the line after the command)\n"
+    "  sign-in           with the password the mouse asks for\n"
+    "  sign-out\n"
     "  site list [--json]        the 31 sites: title, and the slots of ID and password\n"
     "  site select N     the mouse works on site N (1-31); complete or not\n"
     "  site title N TEXT the site's title, at most 12 characters\n"
@@ -42,7 +41,9 @@ const char* const kCtlUsage =
     "  raw HEX...        one report, report id (04 or 08) first\n"
     "  watch             follow the mouse until interrupted (demo mouse: SIGUSR1 presses\n"
     "                    its reset, SIGUSR2 unplugs it or plugs it back in)\n"
-    "  -                 commands from standard input, one per line\n";
+    "  -                 commands from standard input, one per line\n"
+    "Secrets come from the terminal without echo, or the next line of standard\n"
+    "input (in a script, the line after the command).\n";
 
 namespace {
 
