@@ -141,7 +141,9 @@ void MainDialog::WaitForTray()
 
 void MainDialog::OnDeviceDetected()
 {
-    session_.keeper.Take(session_.commands.QueryStatus());
+    if (session_.keeper.Take(session_.commands.QueryStatus()).outcome == Outcome::NoDevice) {
+        accessNotice_.CheckAfterMissing(session_.platform, session_.link.identity());
+    }
     panel_.ShowDetected();
 }
 

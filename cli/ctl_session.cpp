@@ -7,6 +7,7 @@
 #include "cli/argument_values.h"
 #include "cli/status_text.h"
 #include "cli/watch_command.h"
+#include "device/access_help.h"
 #include "device/report_trace.h"
 #include "protocol/model_table.h"
 #include "protocol/secret_bytes.h"
@@ -120,13 +121,17 @@ int CtlSession::Usage(const std::string& problem)
 int CtlSession::NoMouse()
 {
     const DeviceIdentity& mouse = session_.link.identity();
+    const auto lockedOut = session_.platform.InaccessibleNodes(mouse);
+    if (!lockedOut.empty()) {
+        const AccessHelp help = AccessHelpFor(mouse, lockedOut);
+        err_ << "qmbctl: " << help.explanation << "\n";
+        for (const std::string& command : help.commands) {
+            err_ << "    " << command << "\n";
+        }
+        return kExitNoMouse;
+    }
     err_ << "qmbctl: no mouse found (vendor " << std::hex << std::setfill('0') << std::setw(4) << mouse.vendorId
          << ", product " << std::setw(4) << mouse.productId << std::dec << std::setfill(' ') << ")\n";
-    for (const auto& node : session_.platform.InaccessibleNodes(mouse)) {
-        err_ << "qmbctl: " << node
-             << " is the mouse but you may not open it: install res/udev/70-qmbpro.rules into "
-                "/etc/udev/rules.d (see README.md), then plug the mouse in again\n";
-    }
     return kExitNoMouse;
 }
 

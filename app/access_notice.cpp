@@ -1,0 +1,34 @@
+#include "app/access_notice.h"
+
+#include <QCoreApplication>
+
+#include "device/access_help.h"
+
+namespace qmb {
+
+void AccessNotice::CheckAfterMissing(const HidPlatform& platform, const DeviceIdentity& mouse)
+{
+    if (told_) {
+        return;
+    }
+    const auto lockedOut = platform.InaccessibleNodes(mouse);
+    if (lockedOut.empty()) {
+        return;
+    }
+    told_ = true;
+    const AccessHelp help = AccessHelpFor(mouse, lockedOut);
+    QString commands;
+    for (const std::string& command : help.commands) {
+        commands += QString::fromStdString(command).toHtmlEscaped() + "\n";
+    }
+    box_ = std::make_unique<QMessageBox>(QMessageBox::Information, "QMBPro",
+                                         QCoreApplication::translate("qmb::AccessNotice", "The mouse is plugged in, but QMBPro may not use it."),
+                                         QMessageBox::Close);
+    box_->setObjectName("accessHelp");
+    box_->setInformativeText(QString::fromStdString(help.explanation).toHtmlEscaped() + "<pre>" + commands + "</pre>");
+    box_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box_->setWindowModality(Qt::NonModal);
+    box_->show();
+}
+
+}  // namespace qmb
