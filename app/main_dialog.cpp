@@ -1,12 +1,14 @@
 #include "app/main_dialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QMenu>
 
 #include "app/about_box.h"
+#include "app/autostart_entry.h"
 #include "app/help_file.h"
 #include "app/window_options.h"
 #include "controls/skin_bitmap_button.h"
@@ -263,6 +265,9 @@ void MainDialog::OnCommand(int id)
         break;
     case kEnrollSiteCommand:
         openers_->OpenSiteEnrolment();
+        break;
+    case kStartAtLoginCommand:
+        AutostartEntry().SetEnabled(!AutostartEntry().enabled(), QCoreApplication::applicationFilePath());
         break;
     case kExitCommand:
         Exit();

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "app/autostart_entry.h"
+
 namespace qmb {
 
 namespace {
@@ -53,6 +55,8 @@ void TrayMenu::Fill(int variant)
     // Menu 150 has its own wording of this item in Korean.
     add(chosen.id == 150 ? tr("Read Profile", "menu 150") : tr("Read Profile"), kReadProfileCommand);
     add(tr("Enroll ( Moidfy ) Site"), kEnrollSiteCommand);
+    // Not one of the four variants: it follows the session's autostart entries.
+    add(tr("Start at login"), kStartAtLoginCommand, true, AutostartEntry().enabled());
     add(tr("&Exit"), kExitCommand);
 }
 

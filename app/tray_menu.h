@@ -12,6 +12,7 @@ enum TrayCommand : int {
     kSaveProfileCommand = 32776,
     kReadProfileCommand = 32777,
     kEnrollSiteCommand = 32778,
+    kStartAtLoginCommand = 32779,
 };
 
 // The four variants of the tray menu differ only in their check marks (and,

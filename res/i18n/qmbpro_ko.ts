@@ -556,5 +556,9 @@
         <source>&amp;Exit</source>
         <translation>종료</translation>
     </message>
+    <message>
+        <source>Start at login</source>
+        <translation>로그인할 때 시작</translation>
+    </message>
 </context>
 </TS>
