@@ -4,9 +4,11 @@
 
 #include "app/app_options.h"
 #include "app/main_app.h"
+#include "app/window_system_choice.h"
 
 int main(int argc, char** argv)
 {
+    qmb::ChooseWindowSystem(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName("QMBPro");
     QApplication::setApplicationVersion("1.0");
