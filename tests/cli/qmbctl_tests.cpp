@@ -387,7 +387,7 @@ TEST_F(Qmbctl, HelpAndVersionGoToStandardOutputAndSendNothing)
 
     const auto version = Run({"--version"});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, "qmbctl 1.0\n");
+    EXPECT_EQ(version.out, "qmbctl " QMB_VERSION "\n");
 
     // A command's help is its own entry, before anything reaches the mouse.
     const auto sequence = Run({"--demo", "--trace", "sequence", "set", "--help"});

@@ -77,9 +77,10 @@ for page in "$root"/usr/local/share/man/man1/*.1.gz; do
     done
 done
 rm -f "$root.page" "$root.warnings"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 for program in bin/qmbctl libexec/qmbpro/qmb-virtual-mouse; do
     name=$(basename "$program")
-    [ "$("$root/usr/local/$program" --version)" = "$name 1.0" ] || fail "$name --version"
+    [ "$("$root/usr/local/$program" --version)" = "$name $version" ] || fail "$name --version"
 done
 
 # bash-completion finds the completion by the command's name.
