@@ -21,9 +21,9 @@ void AccessNotice::CheckAfterMissing(const HidPlatform& platform, const DeviceId
     for (const std::string& command : help.commands) {
         commands += QString::fromStdString(command).toHtmlEscaped() + "\n";
     }
-    box_ = std::make_unique<QMessageBox>(QMessageBox::Information, "QMBPro",
-                                         QCoreApplication::translate("qmb::AccessNotice", "The mouse is plugged in, but QMBPro may not use it."),
-                                         QMessageBox::Close);
+    const QString headline =
+        QCoreApplication::translate("qmb::AccessNotice", "The mouse is plugged in, but QMBPro may not use it.");
+    box_ = std::make_unique<QMessageBox>(QMessageBox::Information, "QMBPro", headline, QMessageBox::Close);
     box_->setObjectName("accessHelp");
     box_->setInformativeText(QString::fromStdString(help.explanation).toHtmlEscaped() + "<pre>" + commands + "</pre>");
     box_->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -38,7 +38,8 @@ QMap<QString, QString> DesktopEntryKeys(const QString& path)
     return keys;
 }
 
-// A program path as an Exec key's one argument.
+// A program path as an Exec key's one argument: quoted where it needs to be,
+// then with each backslash doubled, as a desktop entry's strings are read.
 QString ExecArgument(QString program)
 {
     static const QRegularExpression plain("^[A-Za-z0-9/._+-]+$");
@@ -46,7 +47,8 @@ QString ExecArgument(QString program)
         return program;
     }
     program.replace('\\', "\\\\").replace('"', "\\\"").replace('`', "\\`").replace('$', "\\$");
-    return '"' + program + '"';
+    QString quoted = '"' + program + '"';
+    return quoted.replace('\\', "\\\\");
 }
 
 }  // namespace

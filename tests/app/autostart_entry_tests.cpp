@@ -65,6 +65,10 @@ TEST_F(AutostartTest, WithoutAnInstalledEntryTheUserGetsOneThatStartsThisProgram
     EXPECT_TRUE(UserEntry().contains("\nExec=\"/home/me/my build/qmbpro\"\n")) << UserEntry().toStdString();
     EXPECT_FALSE(UserEntry().contains("Hidden"));
 
+    // Quoted, then its backslashes doubled, as the desktop reads the key.
+    ASSERT_TRUE(entry.SetEnabled(true, "/opt/a$b/qmbpro"));
+    EXPECT_TRUE(UserEntry().contains("\nExec=\"/opt/a\\\\$b/qmbpro\"\n")) << UserEntry().toStdString();
+
     ASSERT_TRUE(entry.SetEnabled(false, "/home/me/my build/qmbpro"));
     EXPECT_FALSE(entry.enabled());
 }
