@@ -19,7 +19,9 @@ void AccessNotice::CheckAfterMissing(const HidPlatform& platform, const DeviceId
     const AccessHelp help = AccessHelpFor(mouse, lockedOut);
     QString commands;
     for (const std::string& command : help.commands) {
-        commands += QString::fromStdString(command).toHtmlEscaped() + "\n";
+        // A window is narrower than a terminal: a long pipeline goes on on a
+        // second line after its "|", where the shell lets it continue.
+        commands += QString::fromStdString(command).replace(" | ", " |\n    ").toHtmlEscaped() + "\n";
     }
     const QString headline =
         QCoreApplication::translate("qmb::AccessNotice", "The mouse is plugged in, but QMBPro may not use it.");
