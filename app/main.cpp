@@ -6,6 +6,7 @@
 #include "app/app_options.h"
 #include "app/display_presence.h"
 #include "app/main_app.h"
+#include "app/window_system_choice.h"
 
 int main(int argc, char** argv)
 {
@@ -32,6 +33,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    qmb::ChooseWindowSystem(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName("QMBPro");
     QApplication::setApplicationVersion(QMB_VERSION);

@@ -1,12 +1,14 @@
 #include "app/main_dialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QMenu>
 
 #include "app/about_box.h"
+#include "app/autostart_entry.h"
 #include "app/help_file.h"
 #include "app/notice/notice_popup.h"
 #include "app/tray_host_watch.h"
@@ -170,7 +172,9 @@ void MainDialog::ShowTrayIcon()
 
 void MainDialog::OnDeviceDetected()
 {
-    session_.keeper.Take(session_.commands.QueryStatus());
+    if (session_.keeper.Take(session_.commands.QueryStatus()).outcome == Outcome::NoDevice) {
+        accessNotice_.CheckAfterMissing(session_.platform, session_.link.identity());
+    }
     panel_.ShowDetected();
 }
 
@@ -299,6 +303,9 @@ void MainDialog::OnCommand(int id)
         break;
     case kEnrollSiteCommand:
         openers_->OpenSiteEnrolment();
+        break;
+    case kStartAtLoginCommand:
+        AutostartEntry().SetEnabled(!AutostartEntry().enabled(), QCoreApplication::applicationFilePath());
         break;
     case kExitCommand:
         Exit();

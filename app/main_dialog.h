@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/access_notice.h"
 #include "app/control_box.h"
 #include "app/dialog_openers.h"
 #include "protocol/device_session.h"
@@ -47,6 +48,7 @@ public:
     DeviceWatcher* watcher() { return watcher_.get(); }
     PanelRefresh& panel() { return panel_; }
     PanelActions& actions() { return actions_; }
+    const AccessNotice& accessNotice() const { return accessNotice_; }
     int showFlag() const { return showFlag_; }
     int topmostFlag() const { return topmostFlag_; }
 
@@ -102,6 +104,7 @@ private:
     std::unique_ptr<DialogOpeners> openers_;
     std::unique_ptr<DeviceNotices> notices_;
     std::unique_ptr<QSocketNotifier> noticesReadable_;
+    AccessNotice accessNotice_;
 };
 
 }  // namespace qmb

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "app/autostart_entry.h"
+
 namespace qmb {
 
 namespace {
@@ -33,6 +35,7 @@ TrayMenu::TrayMenu()
     saveProfile_ = AddCommand(kSaveProfileCommand, false);
     readProfile_ = AddCommand(kReadProfileCommand, false);
     enrollSite_ = AddCommand(kEnrollSiteCommand, false);
+    startAtLogin_ = AddCommand(kStartAtLoginCommand, true);
     exit_ = AddCommand(kExitCommand, false);
 }
 
@@ -62,6 +65,9 @@ void TrayMenu::Fill(int variant)
     // Menu 150 has its own wording of this item in Korean.
     readProfile_->setText(chosen.id == 150 ? tr("Read Profile", "menu 150") : tr("Read Profile"));
     enrollSite_->setText(tr("Enroll ( Moidfy ) Site"));
+    // Not one of the four variants: it follows the session's autostart entries.
+    startAtLogin_->setText(tr("Start at login"));
+    startAtLogin_->setChecked(AutostartEntry().enabled());
     exit_->setText(tr("&Exit"));
 }
 

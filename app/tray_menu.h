@@ -12,13 +12,14 @@ enum TrayCommand : int {
     kSaveProfileCommand = 32776,
     kReadProfileCommand = 32777,
     kEnrollSiteCommand = 32778,
+    kStartAtLoginCommand = 32779,
 };
 
 // The four variants of the tray menu differ only in their check marks (and,
 // in Korean, in one word of menu 150): the menu is picked, never ticked.
 int ChooseTrayMenu(int showFlag, int topmostFlag);
 
-// The tray menu. Its six entries live as long as the program: a panel that
+// The tray menu. Its entries live as long as the program: a panel that
 // draws the menu itself (StatusNotifier) knows them by ids that must not
 // change between two openings, so a variant only sets their marks and texts.
 class TrayMenu : public QObject {
@@ -42,6 +43,7 @@ private:
     QAction* saveProfile_;
     QAction* readProfile_;
     QAction* enrollSite_;
+    QAction* startAtLogin_;
     QAction* exit_;
     int variant_ = 0;
 };

@@ -8,6 +8,7 @@
 #include "cli/echoed_text.h"
 #include "cli/status_text.h"
 #include "cli/watch_command.h"
+#include "device/access_help.h"
 #include "device/report_trace.h"
 #include "protocol/model_table.h"
 #include "protocol/secret_bytes.h"
@@ -32,9 +33,8 @@ const char* const kCtlUsage =
     "                    whether the mouse is signed in\n"
     "  password set      the mouse password, typed twice\n"
     "  password short set|delete the short password (signed in)\n"
-    "  sign-in           with the password the mouse asks for; sign-out\n"
-    "                    Secrets come from the terminal without echo, or the next line\n"
-    "                    of standard input (in a script, the line after the command)\n"
+    "  sign-in           with the password the mouse asks for\n"
+    "  sign-out\n"
     "  site list [--json]        the 31 sites: title, and the slots of ID and password\n"
     "  site select N     the mouse works on site N (1-31); complete or not\n"
     "  site title N TEXT the site's title, at most 12 characters\n"
@@ -43,7 +43,9 @@ const char* const kCtlUsage =
     "  raw HEX...        one report, report id (04 or 08) first\n"
     "  watch             follow the mouse until interrupted (demo mouse: SIGUSR1 presses\n"
     "                    its reset, SIGUSR2 unplugs it or plugs it back in)\n"
-    "  -                 commands from standard input, one per line\n";
+    "  -                 commands from standard input, one per line\n"
+    "Secrets come from the terminal without echo, or the next line of standard\n"
+    "input (in a script, the line after the command).\n";
 
 namespace {
 
@@ -125,13 +127,17 @@ int CtlSession::Usage(const std::string& problem)
 int CtlSession::NoMouse()
 {
     const DeviceIdentity& mouse = session_.link.identity();
+    const auto lockedOut = session_.platform.InaccessibleNodes(mouse);
+    if (!lockedOut.empty()) {
+        const AccessHelp help = AccessHelpFor(mouse, lockedOut);
+        err_ << "qmbctl: " << help.explanation << "\n";
+        for (const std::string& command : help.commands) {
+            err_ << "    " << command << "\n";
+        }
+        return kExitNoMouse;
+    }
     err_ << "qmbctl: no mouse found (vendor " << std::hex << std::setfill('0') << std::setw(4) << mouse.vendorId
          << ", product " << std::setw(4) << mouse.productId << std::dec << std::setfill(' ') << ")\n";
-    for (const auto& node : session_.platform.InaccessibleNodes(mouse)) {
-        err_ << "qmbctl: " << node
-             << " is the mouse but you may not open it: install res/udev/70-qmbpro.rules into "
-                "/etc/udev/rules.d (see README.md), then plug the mouse in again\n";
-    }
     return kExitNoMouse;
 }
 

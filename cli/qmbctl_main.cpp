@@ -8,6 +8,7 @@
 #include "cli/argument_values.h"
 #include "cli/ctl_session.h"
 #include "cli/script_runner.h"
+#include "cli/usage_text.h"
 #include "credentials/settings_store.h"
 #include "device/report_trace.h"
 #include "device/system_platform.h"
@@ -19,6 +20,8 @@ namespace {
 struct GlobalOptions {
     bool demo = false;
     bool trace = false;
+    bool help = false;
+    bool version = false;
     std::optional<int> model;
     std::vector<std::string> command;
 };
@@ -33,6 +36,10 @@ std::optional<GlobalOptions> ParseGlobalOptions(int argc, char** argv)
             options.demo = true;
         } else if (arg == "--trace") {
             options.trace = true;
+        } else if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--model" && i + 1 < argc) {
             options.model = qmb::ParseInteger(argv[++i]);
             if (!options.model) {
@@ -56,6 +63,10 @@ int main(int argc, char** argv)
     if (!options) {
         std::cerr << "qmbctl: bad option\n" << qmb::kCtlUsage;
         return qmb::kExitUsage;
+    }
+    if (const auto answered = qmb::AnswerHelpOrVersion(options->help, options->version, options->command, std::cout,
+                                                       std::cerr)) {
+        return *answered;
     }
     // The machine settings are read only when no model is given, so that a
     // broken file there cannot stall a run that names its model.

@@ -6,9 +6,13 @@
 set -eu
 
 build="cmake ninja-build g++ pkg-config libudev-dev libxcb1-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev \
-qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev libgtest-dev libgmock-dev"
+qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev libgtest-dev libgmock-dev scdoc"
+# The package and its checkers (dpkg-dev and file for cpack's dependency
+# list, udev for its rules directory), and a Wayland compositor to run in.
 test_only="libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool fonts-dejavu-core dbus-daemon \
-qemu-system-x86 busybox-static cpio kmod xz-utils"
+qemu-system-x86 busybox-static cpio kmod xz-utils \
+dpkg-dev file udev lintian desktop-file-utils appstream man-db bash-completion \
+weston xwayland qt6-wayland"
 
 case "${1:-}" in
 run) wanted="$build fonts-nanum" ;;

@@ -106,6 +106,10 @@ int main(int argc, char** argv) {
         std::cout << qmb::emu::kVirtualMouseUsage;
         return kExitOk;
     }
+    if (options->version) {
+        std::cout << "qmb-virtual-mouse " << QMB_VERSION << "\n";
+        return kExitOk;
+    }
 
     const Signals signals;
     if (signals.fd() < 0) {

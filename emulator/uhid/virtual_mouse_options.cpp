@@ -17,6 +17,7 @@ const char* const kVirtualMouseUsage =
     "  --trace     every report on standard error: \"> \" received, \"< \" sent,\n"
     "              passwords and IDs masked as **; also QMB_TRACE=1\n"
     "  --help      this text\n"
+    "  --version   the version\n"
     "\n"
     "Signals are its buttons and its cable:\n"
     "  SIGUSR1     press the reset combination: factory settings, and the mouse\n"
@@ -53,6 +54,8 @@ std::optional<VirtualMouseOptions> ParseVirtualMouseOptions(std::span<const char
             options.trace = true;
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--model" && i + 1 < args.size()) {
             const auto model = ParseModel(args[++i]);
             if (!model) {

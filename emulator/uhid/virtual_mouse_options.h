@@ -11,6 +11,7 @@ struct VirtualMouseOptions {
     int modelNumber = 0;
     bool trace = false;
     bool help = false;
+    bool version = false;
 };
 
 // The command line without the program name; nothing when it is not

@@ -186,6 +186,13 @@
     </message>
 </context>
 <context>
+    <name>qmb::AccessNotice</name>
+    <message>
+        <source>The mouse is plugged in, but QMBPro may not use it.</source>
+        <translation>마우스가 연결되어 있지만 QMBPro가 사용할 수 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>qmb::ButtonEditDialog</name>
     <message>
         <source>Button Editing</source>
@@ -567,6 +574,10 @@
     <message>
         <source>&amp;Exit</source>
         <translation>종료</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>로그인할 때 시작</translation>
     </message>
 </context>
 </TS>

@@ -162,7 +162,7 @@ TEST_F(TrayDesktopTest, MenuKeepsItsEntriesAcrossOpeningsAndExitEndsTheProgram)
     ASSERT_TRUE(ItemRegisters()) << ProgramErrors();
     const auto first = panel_->MenuEntries();
     EXPECT_EQ(Labels(first), (QStringList{"", "Topmost", "View Control Box", "Save Profile", "Read Profile",
-                                          "Enroll ( Moidfy ) Site", "_Exit"}));
+                                          "Enroll ( Moidfy ) Site", "Start at login", "_Exit"}));
 
     ASSERT_TRUE(panel_->AboutToShow());
     EXPECT_EQ(Ids(panel_->MenuEntries()), Ids(first));

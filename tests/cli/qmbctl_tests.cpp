@@ -354,5 +354,43 @@ TEST_F(Qmbctl, BadOptionsGiveTheUsage)
     }
 }
 
+TEST_F(Qmbctl, HelpAndVersionGoToStandardOutputAndSendNothing)
+{
+    const auto help = Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0) << help.err;
+    EXPECT_EQ(help.err, "");
+    for (const char* part : {"usage: qmbctl", "  sequence set", "  watch", "--version", "Exit status:"}) {
+        EXPECT_NE(help.out.find(part), std::string::npos) << part;
+    }
+
+    const auto version = Run({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "qmbctl " QMB_VERSION "\n");
+
+    // A command's help is its own entry, before anything reaches the mouse.
+    const auto sequence = Run({"--demo", "--trace", "sequence", "set", "--help"});
+    EXPECT_EQ(sequence.exitCode, 0);
+    EXPECT_EQ(sequence.err, "");
+    EXPECT_NE(sequence.out.find("  sequence set [--target"), std::string::npos) << sequence.out;
+    EXPECT_NE(sequence.out.find("[--apply-button"), std::string::npos) << sequence.out;
+    EXPECT_EQ(sequence.out.find("password"), std::string::npos) << sequence.out;
+    EXPECT_EQ(sequence.out.find("Secrets"), std::string::npos) << sequence.out;
+
+    // sign-out shares no line with sign-in; the commands that read a secret
+    // say where it comes from.
+    const auto signOut = Run({"--help", "sign-out"});
+    EXPECT_EQ(signOut.exitCode, 0);
+    EXPECT_NE(signOut.out.find("  sign-out"), std::string::npos) << signOut.out;
+    EXPECT_EQ(signOut.out.find("  sign-in"), std::string::npos) << signOut.out;
+    const auto site = Run({"site", "--help"});
+    EXPECT_NE(site.out.find("site delete-id N"), std::string::npos) << site.out;
+    EXPECT_NE(site.out.find("Secrets come from the terminal"), std::string::npos) << site.out;
+
+    const auto unknown = Run({"fly", "--help"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_EQ(unknown.out, "");
+    EXPECT_NE(unknown.err.find("no command 'fly'"), std::string::npos) << unknown.err;
+}
+
 }  // namespace
 }  // namespace qmb
