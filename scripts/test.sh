@@ -34,6 +34,6 @@ echo "== fuzzers" >&2
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DQMB_FUZZ=ON -DQMB_BUILD_GUI=OFF -DQMB_BUILD_BENCH=OFF >/dev/null
 cmake --build build-fuzz -j"$jobs" --target fuzzers
-ctest --test-dir build-fuzz -L fuzz --output-on-failure
+ctest --test-dir build-fuzz -j"$jobs" -L fuzz --output-on-failure
 
 echo "All tests passed." >&2

@@ -17,8 +17,8 @@ using test::CountPixels;
 using test::OnScreen;
 using test::Settle;
 
-const QColor kTopBand(220, 220, 240);
-const QColor kBottomBand(240, 230, 200);
+const QColor kPaleTopBand(220, 220, 240);
+const QColor kPaleBottomBand(240, 230, 200);
 
 class TextControlsTest : public ::testing::Test {
 protected:
@@ -30,7 +30,7 @@ protected:
     }
 
     // The bands run through the label, so a stale pixel shows on either.
-    BandedSkin skin_{kTopBand, kBottomBand};
+    BandedSkin skin_{kPaleTopBand, kPaleBottomBand};
 };
 
 TEST_F(TextControlsTest, ShorterTextOnTheSkinLeavesNothingOfTheLongerOne)
@@ -46,8 +46,8 @@ TEST_F(TextControlsTest, ShorterTextOnTheSkinLeavesNothingOfTheLongerOne)
     Settle();
     // The skin rendered afresh with the new text, as the window should show.
     const QImage expected = skin_.grab(label->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(expected.pixel(0, 0), kTopBand.rgb());
-    EXPECT_EQ(expected.pixel(0, expected.height() - 1), kBottomBand.rgb());
+    EXPECT_EQ(expected.pixel(0, 0), kPaleTopBand.rgb());
+    EXPECT_EQ(expected.pixel(0, expected.height() - 1), kPaleBottomBand.rgb());
     EXPECT_EQ(OnScreen(label), expected);
 }
 

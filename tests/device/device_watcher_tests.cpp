@@ -199,7 +199,7 @@ TEST(Watcher, DeliveryQueuedBeforeAStopIsDropped)
     EXPECT_TRUE(mouse.listener.events.empty());
 }
 
-TEST(Watcher, AbsentMouseCostsAFewPassesASecond)
+TEST(Watcher, WithoutArrivalNoticesAnAbsentMouseCostsAFewPassesASecond)
 {
     test::ScriptedPlatform platform;
     DeviceLink link(platform, MouseIdentity(0));

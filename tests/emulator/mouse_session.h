@@ -28,6 +28,9 @@ inline Bytes Long(uint8_t code, const Six& data = {}) {
     return {0x08, code, data[0], data[1], data[2], data[3], data[4], data[5], 0x00};
 }
 
+// What the mouse answers a command it refuses.
+inline const Bytes kRefused = Long(0x00);
+
 inline Six FirstHalf(const std::array<uint8_t, 12>& text) {
     return {text[0], text[1], text[2], text[3], text[4], text[5]};
 }

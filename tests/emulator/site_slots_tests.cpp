@@ -3,7 +3,6 @@
 namespace qmb::emu::test {
 namespace {
 
-const Bytes kRefused = Long(0x00);
 constexpr std::array<uint8_t, 12> kSiteId{0x04, 0xFE, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0, 0, 0, 0};
 constexpr std::array<uint8_t, 12> kSitePassword{0x1E, 0x1F, 0x20, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 

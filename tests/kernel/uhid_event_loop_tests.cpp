@@ -15,8 +15,6 @@ namespace qmb::emu::test {
 namespace {
 
 constexpr int kWaitMs = 2000;
-const Bytes kStatusQuery{0x04, 0xFF, 0xCA, 0, 0, 0, 0, 0};
-const Bytes kFactoryStatus{0x04, 0xCA, 0x01, 0x03, 0x01, 0x00, 0x01, 0x00};
 
 // Plays the kernel's side of /dev/uhid over a packet socket: one event per
 // packet, as the character device reads and writes them.

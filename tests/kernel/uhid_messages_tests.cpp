@@ -12,7 +12,6 @@
 namespace qmb::emu::test {
 namespace {
 
-const Bytes kStatusQuery{0x04, 0xFF, 0xCA, 0, 0, 0, 0, 0};
 
 TEST(UhidDecoding, OutputEventCarriesItsReport) {
     const auto request = DecodeUhidEvent(BytesOf(KernelOutput(kStatusQuery)));

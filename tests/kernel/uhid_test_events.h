@@ -11,6 +11,10 @@ namespace qmb::emu::test {
 
 using Bytes = std::vector<uint8_t>;
 
+// The status query and the factory status it is answered with.
+inline const Bytes kStatusQuery{0x04, 0xFF, 0xCA, 0, 0, 0, 0, 0};
+inline const Bytes kFactoryStatus{0x04, 0xCA, 0x01, 0x03, 0x01, 0x00, 0x01, 0x00};
+
 // Events as the kernel's uhid driver writes them.
 inline uhid_event KernelEvent(uint32_t type) {
     uhid_event event{};

@@ -11,7 +11,7 @@
 namespace qmb {
 namespace {
 
-constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kBackground = qRgb(0, 0, 0);
 
 // The smallest rectangle holding every pixel that is not black.
 QRect InkBounds(const QImage& image)
@@ -19,7 +19,7 @@ QRect InkBounds(const QImage& image)
     QRect bounds;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != kBlack) {
+            if (image.pixel(x, y) != kBackground) {
                 bounds |= QRect(x, y, 1, 1);
             }
         }

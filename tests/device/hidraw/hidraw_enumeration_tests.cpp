@@ -13,8 +13,6 @@
 namespace qmb::test {
 namespace {
 
-constexpr uint16_t kVendor = 0x0095;
-constexpr uint16_t kProduct = 0xC048;
 constexpr uint8_t kBrokenDescriptor[] = {0x05, 0x01, 0x09, 0x02, 0xA1, 0x01, 0x81};
 
 std::vector<HidInterfaceDetail> ListInterfaces(HidrawPlatform& platform)

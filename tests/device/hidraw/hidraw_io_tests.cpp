@@ -18,8 +18,6 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 using Bytes = std::vector<uint8_t>;
 
-constexpr uint16_t kVendor = 0x0095;
-constexpr uint16_t kProduct = 0xC048;
 constexpr unsigned kCommandNode = 5;
 constexpr unsigned kPointerNode = 6;
 

@@ -4,6 +4,10 @@
 
 namespace qmb::test {
 
+// The ids the fake nodes of the three-step mouse carry.
+inline constexpr uint16_t kVendor = 0x0095;
+inline constexpr uint16_t kProduct = 0xC048;
+
 // Boot protocol mouse: three buttons, X and Y, no report ids.
 inline constexpr uint8_t kBootMouseDescriptor[] = {
     0x05, 0x01,        // Usage Page (Generic Desktop)
