@@ -70,7 +70,7 @@ bool DialogOpeners::SwitchSiteModeOn()
 {
     WatcherPause pause(watcher_);
     if (!session_.keeper.Take(session_.commands.QuerySupport()).value.supported) {
-        ShowNotice(tr("Not support !"), kFailureNoticeColour, kNoticeMilliseconds);
+        ShowFailureNotice(tr("Not support !"));
         box_.siteModeCheck()->setChecked(false);
         return true;
     }

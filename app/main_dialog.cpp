@@ -286,7 +286,7 @@ void MainDialog::OnCommand(int id)
         break;
     case kHelpButton:
         if (!OpenHelp(korean_)) {
-            ShowNotice(tr("The manual cannot be opened."), kFailureNoticeColour, kNoticeMilliseconds);
+            ShowFailureNotice(tr("The manual cannot be opened."));
         }
         break;
     case kTopmostCommand:

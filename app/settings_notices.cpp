@@ -23,7 +23,7 @@ void ShowSettingsProblemsAsNotices()
 {
     settings::SetProblemHandler([](settings::Problem kind, const QString& line) {
         settings::PrintProblem(kind, line);
-        ShowNotice(SettingsProblemNotice(kind), kFailureNoticeColour, kNoticeMilliseconds);
+        ShowFailureNotice(SettingsProblemNotice(kind));
     });
 }
 

@@ -114,7 +114,7 @@ void SequenceDialog::ShowSettings()
 {
     session_.keeper.Take(session_.commands.QueryStatus());
     if (!session_.keeper.Take(session_.commands.QuerySequence()).ok()) {
-        ShowNotice(tr("Failed of config read!"), kFailureNoticeColour, kNoticeMilliseconds);
+        ShowFailureNotice(tr("Failed of config read!"));
     }
     const DeviceState& state = session_.state;
     // A target, count, time or cycle the lists do not hold leaves its list

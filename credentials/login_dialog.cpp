@@ -90,20 +90,20 @@ void LoginDialog::OnSignIn()
 {
     QLineEdit* field = shownField();
     if (field->text().isEmpty()) {
-        ShowNotice(tr("Input PWD."), kFailureNoticeColour, kNoticeMilliseconds);
+        ShowFailureNotice(tr("Input PWD."));
         return;
     }
     const std::optional<bool> accepted =
         asksShortPassword_ ? SignInWith<kShortPasswordLength>(session_, *field, &MouseCommands::SignInShortPassword)
                            : SignInWith<kPasswordLength>(session_, *field, &MouseCommands::SignInMousePassword);
     if (!accepted) {
-        ShowNotice(tr("Invalid keys!"), kFailureNoticeColour, kNoticeMilliseconds);
+        ShowFailureNotice(tr("Invalid keys!"));
         WipeField(*field);
         return;
     }
     if (!*accepted) {
         // A mouse that does not answer cannot be told from one that says no.
-        ShowNotice(tr("Not Match!"), kFailureNoticeColour, kNoticeMilliseconds);
+        ShowFailureNotice(tr("Not Match!"));
         return;
     }
     // The mouse answered with its state, signed in; the watcher's next find

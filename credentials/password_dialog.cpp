@@ -19,11 +19,6 @@ namespace {
 constexpr int kPasswordLength = 12;
 constexpr int kShortPasswordLength = 6;
 
-void Fail(const QString& message)
-{
-    ShowNotice(message, kFailureNoticeColour, kNoticeMilliseconds);
-}
-
 }  // namespace
 
 PasswordDialog::PasswordDialog(DeviceSession& session, bool korean, QWidget* parent)
@@ -107,16 +102,16 @@ void PasswordDialog::OnSavePassword()
     QLineEdit* password = field(kPasswordField);
     QLineEdit* verification = field(kVerificationField);
     if (password->text().isEmpty() || verification->text().isEmpty()) {
-        Fail(tr("Input PWD."));
+        ShowFailureNotice(tr("Input PWD."));
         return;
     }
     if (password->text() != verification->text()) {
-        Fail(tr("Not Match!"));
+        ShowFailureNotice(tr("Not Match!"));
         return;
     }
     const auto usages = FieldUsages<kPasswordLength>(*password);
     if (!usages) {
-        Fail(tr("Invalid keys!"));
+        ShowFailureNotice(tr("Invalid keys!"));
         WipeField(*password);
         WipeField(*verification);
         return;
@@ -130,13 +125,13 @@ void PasswordDialog::SaveShortPassword()
 {
     QLineEdit* shortPassword = field(kShortPasswordField);
     if (shortPassword->text().isEmpty()) {
-        Fail(tr("Input PWD."));
+        ShowFailureNotice(tr("Input PWD."));
         return;
     }
     if (const auto usages = FieldUsages<kShortPasswordLength>(*shortPassword)) {
         session_.keeper.Take(session_.commands.WriteShortPassword(*usages));
     } else {
-        Fail(tr("Invalid keys!"));
+        ShowFailureNotice(tr("Invalid keys!"));
     }
     WipeField(*shortPassword);
 }

@@ -23,11 +23,6 @@ namespace {
 
 constexpr int kTextLength = 12;
 
-void Fail(const QString& message)
-{
-    ShowNotice(message, kFailureNoticeColour, kNoticeMilliseconds);
-}
-
 }  // namespace
 
 SiteDialog::SiteDialog(DeviceSession& session, bool korean, QWidget* parent)
@@ -208,20 +203,20 @@ void SiteDialog::OnSaveId()
 {
     QLineEdit* id = field(kIdField);
     if (id->text().isEmpty()) {
-        Fail(tr("Input PWD."));
+        ShowFailureNotice(tr("Input PWD."));
         return;
     }
     session_.keeper.Take(session_.commands.SelectSite(SiteAddress()));
     const auto usages = FieldUsages<12>(*id, kIdTableLength);
     if (!usages) {
-        Fail(tr("Invalid keys!"));
+        ShowFailureNotice(tr("Invalid keys!"));
         WipeField(*id);
         return;
     }
     if (idMode_ == ItemMode::Rewrite) {
         session_.keeper.Take(session_.commands.WriteSiteIdSlot(session_.state.siteIdSlot, *usages));
     } else if (session_.keeper.Take(session_.commands.EnrollSiteId(*usages)).outcome == Outcome::NoFreeSlot) {
-        Fail(QString::fromUtf8("ID 등록 초과"));
+        ShowFailureNotice(QString::fromUtf8("ID 등록 초과"));
         return;
     }
     StoreTitle();
@@ -232,19 +227,19 @@ void SiteDialog::OnSavePassword()
 {
     QLineEdit* password = field(kSitePasswordField);
     if (password->text().isEmpty()) {
-        Fail(tr("Input PWD."));
+        ShowFailureNotice(tr("Input PWD."));
         return;
     }
     const auto usages = FieldUsages<12>(*password);
     if (!usages) {
-        Fail(tr("Invalid keys!"));
+        ShowFailureNotice(tr("Invalid keys!"));
         WipeField(*password);
         return;
     }
     if (passwordMode_ == ItemMode::Rewrite) {
         session_.keeper.Take(session_.commands.WriteSitePasswordSlot(session_.state.sitePasswordSlot, *usages));
     } else if (session_.keeper.Take(session_.commands.EnrollSitePassword(*usages)).outcome == Outcome::NoFreeSlot) {
-        Fail(QString::fromUtf8("패스워드 등록 초과"));
+        ShowFailureNotice(QString::fromUtf8("패스워드 등록 초과"));
         return;
     }
     StoreTitle();

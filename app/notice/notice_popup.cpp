@@ -102,4 +102,9 @@ int ShowNotice(const QString& text, QColor colour, int milliseconds)
     return 1;
 }
 
+void ShowFailureNotice(const QString& text)
+{
+    ShowNotice(text, kFailureNoticeColour, kNoticeMilliseconds);
+}
+
 }  // namespace qmb

@@ -41,4 +41,7 @@ private:
 // replaced, its time starting again. Call it on the GUI thread. Returns 1.
 int ShowNotice(const QString& text, QColor colour, int milliseconds);
 
+// The red notice of a second that tells of something that did not work.
+void ShowFailureNotice(const QString& text);
+
 }  // namespace qmb
