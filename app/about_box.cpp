@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "controls/skin_library.h"
+#include "ui/controls/skin_library.h"
 
 namespace qmb {
 

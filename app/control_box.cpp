@@ -10,12 +10,12 @@
 #include <array>
 
 #include "app/control_box_layout.h"
-#include "config/drag_by_body.h"
-#include "controls/invisible_button.h"
-#include "controls/skin_bitmap_button.h"
-#include "controls/skin_library.h"
-#include "controls/skin_slider.h"
-#include "controls/transparent_static.h"
+#include "ui/dialog_framework/drag_by_body.h"
+#include "ui/controls/invisible_button.h"
+#include "ui/controls/skin_bitmap_button.h"
+#include "ui/controls/skin_library.h"
+#include "ui/controls/skin_slider.h"
+#include "ui/controls/transparent_static.h"
 
 namespace qmb {
 

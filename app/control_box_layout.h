@@ -3,7 +3,7 @@
 #include <array>
 
 #include "app/control_ids.h"
-#include "config/control_places.h"
+#include "ui/dialog_framework/control_places.h"
 
 namespace qmb {
 

@@ -11,7 +11,7 @@
 #include "app/quit_signals.h"
 #include "app/settings_notices.h"
 #include "app/single_instance.h"
-#include "credentials/settings_store.h"
+#include "settings/settings_store.h"
 #include "device/report_trace.h"
 #include "device/system_platform.h"
 #include "emulator/platform/emulated_platform.h"

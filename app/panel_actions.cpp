@@ -5,8 +5,8 @@
 
 #include "app/control_box.h"
 #include "app/panel_refresh.h"
-#include "controls/skin_bitmap_button.h"
-#include "controls/skin_slider.h"
+#include "ui/controls/skin_bitmap_button.h"
+#include "ui/controls/skin_slider.h"
 #include "protocol/model_table.h"
 
 namespace qmb {

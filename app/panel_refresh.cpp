@@ -4,10 +4,10 @@
 #include <QComboBox>
 
 #include "app/control_box.h"
-#include "controls/skin_bitmap_button.h"
-#include "controls/skin_slider.h"
-#include "controls/transparent_static.h"
-#include "credentials/site_titles.h"
+#include "ui/controls/skin_bitmap_button.h"
+#include "ui/controls/skin_slider.h"
+#include "ui/controls/transparent_static.h"
+#include "settings/site_titles.h"
 #include "protocol/model_table.h"
 
 namespace qmb {

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "app/notice/notice_popup.h"
+#include "ui/notice/notice_popup.h"
 
 namespace qmb {
 

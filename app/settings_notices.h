@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "credentials/settings_problems.h"
+#include "settings/settings_problems.h"
 
 namespace qmb {
 

@@ -13,7 +13,7 @@
 #include <iterator>
 #include <vector>
 
-#include "app/notice/notice_popup.h"
+#include "ui/notice/notice_popup.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 
 #include "protocol/device_session.h"
 #include "app/main_dialog.h"
-#include "controls/skin_slider.h"
+#include "ui/controls/skin_slider.h"
 #include "emulator/platform/emulated_platform.h"
 
 namespace {

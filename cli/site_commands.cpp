@@ -4,8 +4,8 @@
 
 #include "cli/argument_values.h"
 #include "cli/ctl_session.h"
-#include "credentials/settings_keys.h"
-#include "credentials/site_titles.h"
+#include "settings/settings_keys.h"
+#include "settings/site_titles.h"
 #include "protocol/site_tables.h"
 #include "protocol/usage_table.h"
 

@@ -14,9 +14,9 @@
 
 #include "protocol/device_session.h"
 #include "app/main_dialog.h"
-#include "controls/skin_bitmap_button.h"
-#include "controls/skin_slider.h"
-#include "controls/transparent_static.h"
+#include "ui/controls/skin_bitmap_button.h"
+#include "ui/controls/skin_slider.h"
+#include "ui/controls/transparent_static.h"
 #include "device/report_trace.h"
 #include "emulator/platform/emulated_platform.h"
 

@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "credentials/settings_store.h"
-#include "credentials/site_titles.h"
+#include "settings/settings_store.h"
+#include "settings/site_titles.h"
 #include "tests/app/control_box_fixture.h"
 
 namespace qmb::test {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/settings_notices.h"
-#include "credentials/settings_store.h"
+#include "settings/settings_store.h"
 #include "tests/support/notice_on_screen.h"
 
 namespace qmb {

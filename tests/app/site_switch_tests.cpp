@@ -9,11 +9,11 @@
 
 #include <functional>
 
-#include "controls/skin_button.h"
-#include "credentials/login_layout.h"
-#include "credentials/password_layout.h"
-#include "credentials/site_layout.h"
-#include "credentials/site_titles.h"
+#include "ui/controls/skin_button.h"
+#include "ui/dialogs/login_layout.h"
+#include "ui/dialogs/password_layout.h"
+#include "ui/dialogs/site_layout.h"
+#include "settings/site_titles.h"
 #include "protocol/secret_bytes.h"
 #include "protocol/usage_table.h"
 #include "tests/app/control_box_fixture.h"

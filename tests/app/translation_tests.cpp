@@ -205,7 +205,7 @@ TEST(KoreanTranslationFile, MatchesTheTranslatableTextsOfTheSources)
     const QString scanned = scratch.filePath("scanned_ko.ts");
     QStringList arguments{"-silent", "-locations", "none", "-I", kSourceDir,
                           "-tr-function-alias", "QT_TRANSLATE_NOOP+=QMB_TRANSLATABLE"};
-    for (const char* source : {"app", "controls", "credentials", "config", "protocol/button_tables.h",
+    for (const char* source : {"app", "ui", "protocol/button_tables.h",
                                "protocol/function_key_table.h"}) {
         if (QDir(kSourceDir).exists(source)) {
             arguments << QDir(kSourceDir).filePath(source);

@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "credentials/settings_keys.h"
-#include "credentials/settings_store.h"
+#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
 #include "tests/app/status_notifier_panel.h"
 #include "tests/support/session_bus.h"
 #include "tests/support/shown_windows.h"

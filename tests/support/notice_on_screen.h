@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QString>
 
-#include "app/notice/notice_popup.h"
+#include "ui/notice/notice_popup.h"
 
 namespace qmb::test {
 

@@ -22,9 +22,9 @@
 #include <regex>
 
 #include "app/main_dialog.h"
-#include "app/notice/notice_popup.h"
+#include "ui/notice/notice_popup.h"
 #include "app/window_system_choice.h"
-#include "controls/transparent_static.h"
+#include "ui/controls/transparent_static.h"
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/device_session.h"
 

@@ -1,0 +1,53 @@
+#include "ui/dialog_framework/secret_field.h"
+
+#include <string.h>
+
+namespace qmb {
+
+namespace {
+
+void Wipe(QByteArray& bytes)
+{
+    if (!bytes.isEmpty() && bytes.isDetached()) {
+        explicit_bzero(bytes.data(), static_cast<size_t>(bytes.size()));
+    }
+}
+
+}  // namespace
+
+QLineEdit* MakeSecretField(QWidget* parent, int maxLength)
+{
+    auto* field = new QLineEdit(parent);
+    field->setEchoMode(QLineEdit::Password);
+    field->setMaxLength(maxLength);
+    // No copy of a password goes to the clipboard or a drag.
+    field->setContextMenuPolicy(Qt::NoContextMenu);
+    field->setDragEnabled(false);
+    return field;
+}
+
+template <size_t N>
+std::optional<SecretUsages<N>> FieldUsages(const QLineEdit& field, size_t tableLength)
+{
+    QByteArray typed = field.text().toUtf8();
+    auto usages = ToSecretUsages<N>(std::string_view(typed.constData(), static_cast<size_t>(typed.size())),
+                                    tableLength);
+    Wipe(typed);
+    return usages;
+}
+
+template std::optional<SecretUsages<12>> FieldUsages<12>(const QLineEdit&, size_t);
+template std::optional<SecretUsages<6>> FieldUsages<6>(const QLineEdit&, size_t);
+
+void WipeField(QLineEdit& field)
+{
+    QString text = field.text();
+    field.clear();
+    // The field has let go of its text: this copy is the only one left of
+    // that buffer, and overwriting it does not make a new one.
+    if (!text.isEmpty() && text.isDetached()) {
+        explicit_bzero(text.data(), static_cast<size_t>(text.size()) * sizeof(QChar));
+    }
+}
+
+}  // namespace qmb

@@ -1,0 +1,97 @@
+#include "ui/dialog_framework/skinned_dialog.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "ui/dialog_framework/drag_by_body.h"
+#include "ui/controls/color_static.h"
+#include "ui/controls/compact_list_style.h"
+#include "ui/controls/group_frame.h"
+#include "ui/controls/skin_button.h"
+
+namespace qmb {
+
+SkinnedDialog::SkinnedDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setWindowOpacity(kOpacityPercent / 100.0);
+    DragByBody::Install(*this);
+    // The size the dialog units were laid out for.
+    QFont small = font();
+    small.setPixelSize(kFontPixels);
+    setFont(small);
+}
+
+void SkinnedDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+SkinButton* SkinnedDialog::button(int id) const
+{
+    return findChild<SkinButton*>(QString::number(id));
+}
+
+QComboBox* SkinnedDialog::list(int id) const
+{
+    return findChild<QComboBox*>(QString::number(id));
+}
+
+GroupFrame* SkinnedDialog::AddGroup(const QString& title)
+{
+    return new GroupFrame(title, this);
+}
+
+ColorStatic* SkinnedDialog::AddLabel(const QString& text)
+{
+    auto* label = new ColorStatic(this);
+    label->setText(text);
+    label->setAlignment(Qt::AlignCenter);
+    label->SetLabelColor(kLabelColour);
+    return label;
+}
+
+QComboBox* SkinnedDialog::AddList()
+{
+    return new QComboBox(this);
+}
+
+SkinButton* SkinnedDialog::AddButton(const QString& caption, const QString& tip)
+{
+    auto* button = new SkinButton(this);
+    button->setText(caption);
+    // Enter means the dialog's own confirm, not the button with the focus.
+    button->setAutoDefault(false);
+    if (!tip.isEmpty()) {
+        button->SetTooltip(tip, kLabelColour, kTipText);
+    }
+    return button;
+}
+
+void SkinnedDialog::ApplyControlColours()
+{
+    const auto colour = [](QWidget* control) {
+        QPalette colours = control->palette();
+        colours.setColor(QPalette::Base, kControlBackground);
+        colours.setColor(QPalette::Button, kControlBackground);
+        control->setPalette(colours);
+    };
+    auto* compact = new CompactListStyle;
+    compact->setParent(this);
+    QFont listFont = font();
+    listFont.setPixelSize(kListFontPixels);
+    for (QComboBox* list : findChildren<QComboBox*>()) {
+        colour(list);
+        list->setStyle(compact);
+        list->setFont(listFont);
+    }
+    for (QWidget* control : findChildren<QLineEdit*>()) {
+        colour(control);
+    }
+}
+
+}  // namespace qmb

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+
+#include "ui/dialog_framework/skinned_dialog.h"
+
+class QComboBox;
+
+namespace qmb {
+
+struct DeviceSession;
+
+// "Button Editing": what the mouse's five buttons act as (saved, the mouse
+// works in button mode), and which keyboard or media function each of five
+// inputs sends (saved, it works in function mode). It shows what the mouse
+// holds when it opens; only the two "Save" buttons and "Initial value"
+// write to the mouse.
+class ButtonEditDialog : public SkinnedDialog {
+    Q_OBJECT
+public:
+    ButtonEditDialog(DeviceSession& session, bool korean, QWidget* parent = nullptr);
+
+    QComboBox* buttonList(int button) const { return buttonLists_[static_cast<size_t>(button)]; }
+    QComboBox* inputList() const { return inputList_; }
+    QComboBox* functionList() const { return functionList_; }
+
+private:
+    void CreateControls(bool korean);
+    void ShowButtonMap();
+    void ShowFunctionOf(int input);
+    void OnInitialValue();
+    void OnSaveButtons();
+    void OnSaveFunction();
+    void WriteButtonMap();
+
+    DeviceSession& session_;
+    std::array<QComboBox*, 5> buttonLists_{};
+    QComboBox* inputList_ = nullptr;
+    QComboBox* functionList_ = nullptr;
+};
+
+}  // namespace qmb

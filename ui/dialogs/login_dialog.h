@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui/dialog_framework/skinned_dialog.h"
+
+class QLineEdit;
+
+namespace qmb {
+
+struct DeviceSession;
+class DeviceWatcher;
+
+// "Sign in": takes the mouse password, or the short one when the mouse
+// asks for it, and lets the mouse decide. Accepted, it closes; refused,
+// it stays open. Enter tries the password and closes whatever the mouse
+// said; Escape does nothing; "Exit" cancels. Its fields are emptied and
+// overwritten when it closes.
+class LoginDialog : public SkinnedDialog {
+    Q_OBJECT
+public:
+    LoginDialog(DeviceSession& session, DeviceWatcher& watcher, bool korean, QWidget* parent = nullptr);
+    ~LoginDialog() override;
+
+    // The field the mouse asks for.
+    QLineEdit* shownField() const;
+
+    void done(int result) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CreateControls(bool korean);
+    void OnSignIn();
+    void WipeFields();
+
+    DeviceSession& session_;
+    DeviceWatcher& watcher_;
+    const bool asksShortPassword_;
+};
+
+}  // namespace qmb

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ui/dialog_framework/skinned_dialog.h"
+
+class QCheckBox;
+class QRadioButton;
+
+namespace qmb {
+
+struct DeviceSession;
+
+// "Sequence Setting": how the mouse clicks by itself. It shows the
+// auto-click target and the sequence record as the mouse holds them, a
+// moment after it opens; "Apply" writes them, "OK" writes them unless
+// "Apply" already did in this dialog, "Cancel" writes nothing.
+class SequenceDialog : public SkinnedDialog {
+    Q_OBJECT
+public:
+    // How long the dialog waits before it first asks the mouse.
+    static constexpr int kFirstReadDelayMs = 200;
+
+    SequenceDialog(DeviceSession& session, bool korean, QWidget* parent = nullptr);
+
+    // The settings have been read and shown.
+    bool shown() const { return shown_; }
+    QRadioButton* choice(int id) const;
+    QCheckBox* useRunCycle() const;
+
+private:
+    void CreateControls(bool korean);
+    void ShowSettings();
+    void OnApply();
+    void OnOk();
+
+    DeviceSession& session_;
+    bool applied_ = false;
+    bool shown_ = false;
+};
+
+}  // namespace qmb
