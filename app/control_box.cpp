@@ -30,21 +30,21 @@ const std::array<const char*, 4> kKoreanProfiles{"사무용", "게임용1", "게
 
 }  // namespace
 
-ControlBox::ControlBox(int modelNumber, bool korean)
+ControlBox::ControlBox(int modelNumber, Language language)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
       backgroundSkin_(modelNumber == 1 ? kSkinElevenSteps : kSkinThreeSteps)
 {
     setObjectName("102");
     setFixedSize(kControlBoxPixels);
     setFocusPolicy(Qt::ClickFocus);
-    CreateControls(korean);
+    CreateControls(language);
     ApplyColours();
     DragByBody::Install(*this);
 }
 
-void ControlBox::CreateControls(bool korean)
+void ControlBox::CreateControls(Language language)
 {
-    PlaceControls<ControlKind>(kControlBoxLayout, korean, [&](const ControlPlace<ControlKind>& place) {
+    PlaceControls<ControlKind>(kControlBoxLayout, language, [&](const ControlPlace<ControlKind>& place) {
         QWidget* control = nullptr;
         switch (place.kind) {
         case ControlKind::Label: {
@@ -56,7 +56,7 @@ void ControlBox::CreateControls(bool korean)
         case ControlKind::Combo: {
             auto* combo = new QComboBox(this);
             if (place.id == kProfileCombo) {
-                if (korean) {
+                if (language == Language::Korean) {
                     for (const char* entry : kKoreanProfiles) {
                         combo->addItem(QString::fromUtf8(entry));
                     }

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "app/control_ids.h"
+#include "ui/controls/language.h"
 
 class QCheckBox;
 class QComboBox;
@@ -23,7 +24,7 @@ class SkinSlider;
 class ControlBox : public QWidget {
     Q_OBJECT
 public:
-    ControlBox(int modelNumber, bool korean);
+    ControlBox(int modelNumber, Language language);
 
     CTransparentStatic* resolutionLabel() const { return resolutionLabel_; }
     CTransparentStatic* intervalLabel() const { return intervalLabel_; }
@@ -49,7 +50,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void CreateControls(bool korean);
+    void CreateControls(Language language);
     void ApplyColours();
 
     int backgroundSkin_;

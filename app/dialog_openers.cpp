@@ -20,8 +20,8 @@
 namespace qmb {
 
 DialogOpeners::DialogOpeners(ControlBox& box, PanelRefresh& panel, DeviceSession& session, DeviceWatcher& watcher,
-                             bool korean)
-    : box_(box), panel_(panel), session_(session), watcher_(watcher), korean_(korean)
+                             Language language)
+    : box_(box), panel_(panel), session_(session), watcher_(watcher), language_(language)
 {
     connect(box_.button(kConfigButton), &QAbstractButton::clicked, this, &DialogOpeners::OpenButtonEditing);
     connect(box_.button(kSequenceButton), &QAbstractButton::clicked, this, &DialogOpeners::OpenSequenceSetting);
@@ -33,7 +33,7 @@ DialogOpeners::DialogOpeners(ControlBox& box, PanelRefresh& panel, DeviceSession
 void DialogOpeners::OpenButtonEditing()
 {
     WatcherPause pause(watcher_);
-    ButtonEditDialog dialog(session_, korean_);
+    ButtonEditDialog dialog(session_, language_);
     dialog.exec();
     panel_.ShowModeButtons(session_.state.mode == static_cast<uint8_t>(Mode::Button) ? Mode::Button : Mode::Function);
 }
@@ -41,7 +41,7 @@ void DialogOpeners::OpenButtonEditing()
 void DialogOpeners::OpenSequenceSetting()
 {
     WatcherPause pause(watcher_);
-    SequenceDialog dialog(session_, korean_);
+    SequenceDialog dialog(session_, language_);
     dialog.exec();
 }
 
@@ -49,7 +49,7 @@ void DialogOpeners::OpenPasswordSetting()
 {
     if (session_.state.siteModeOn == 1) {
         WatcherPause pause(watcher_);
-        PasswordDialog dialog(session_, korean_);
+        PasswordDialog dialog(session_, language_);
         dialog.exec();
     }
     panel_.RefreshPanel();
@@ -77,14 +77,14 @@ bool DialogOpeners::SwitchSiteModeOn()
     RefreshPasswordState(session_.commands, session_.keeper);
     if (session_.state.mousePasswordEnrolled == 0) {
         // A mouse without a password first gets one.
-        PasswordDialog dialog(session_, korean_);
+        PasswordDialog dialog(session_, language_);
         dialog.exec();
         return true;
     }
     if (session_.state.siteModeOn == 1) {
         return false;
     }
-    LoginDialog dialog(session_, watcher_, korean_);
+    LoginDialog dialog(session_, watcher_, language_);
     if (dialog.exec() == QDialog::Rejected) {
         box_.siteModeCheck()->setChecked(false);
     }
@@ -106,7 +106,7 @@ void DialogOpeners::OnSiteChosen(int row)
             const auto selection = session_.keeper.Take(
                 session_.commands.SelectSite(static_cast<uint8_t>(SiteTable[static_cast<size_t>(row)].entryAddress)));
             if (!selection.value.complete) {
-                SiteDialog dialog(session_, korean_);
+                SiteDialog dialog(session_, language_);
                 dialog.exec();
             }
         }
@@ -125,7 +125,7 @@ void DialogOpeners::OpenSiteEnrolment()
             session_.state.siteIndex = static_cast<uint8_t>(row);
         }
         if (session_.state.siteModeOn == 1) {
-            SiteDialog dialog(session_, korean_);
+            SiteDialog dialog(session_, language_);
             dialog.exec();
         }
     }

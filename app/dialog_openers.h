@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include "ui/controls/language.h"
+
 namespace qmb {
 
 class ControlBox;
@@ -14,7 +16,7 @@ struct DeviceSession;
 class DialogOpeners : public QObject {
     Q_OBJECT
 public:
-    DialogOpeners(ControlBox& box, PanelRefresh& panel, DeviceSession& session, DeviceWatcher& watcher, bool korean);
+    DialogOpeners(ControlBox& box, PanelRefresh& panel, DeviceSession& session, DeviceWatcher& watcher, Language language);
 
     // "Edit": button editing; afterwards the mode buttons show the mode it
     // left (a mode never read becomes function mode).
@@ -40,7 +42,7 @@ private:
     PanelRefresh& panel_;
     DeviceSession& session_;
     DeviceWatcher& watcher_;
-    const bool korean_;
+    const Language language_;
 };
 
 }  // namespace qmb

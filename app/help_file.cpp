@@ -24,9 +24,9 @@ QString InstalledHelp()
 
 // The bundled manual as a file of its own: the desktop cannot open a page
 // inside the program.
-QString WrittenOutManual(bool korean)
+QString WrittenOutManual(Language language)
 {
-    const QString name = korean ? "manual_ko.html" : "manual_en.html";
+    const QString name = ForLanguage(language, QStringLiteral("manual_en.html"), QStringLiteral("manual_ko.html"));
     const QString directory = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (directory.isEmpty() || !QDir().mkpath(directory)) {
         return {};
@@ -43,19 +43,19 @@ QString WrittenOutManual(bool korean)
 
 }  // namespace
 
-QUrl HelpUrl(bool korean)
+QUrl HelpUrl(Language language)
 {
     const QString installed = InstalledHelp();
     if (!installed.isEmpty()) {
         return QUrl::fromLocalFile(installed);
     }
-    const QString manual = WrittenOutManual(korean);
+    const QString manual = WrittenOutManual(language);
     return manual.isEmpty() ? QUrl() : QUrl::fromLocalFile(manual);
 }
 
-bool OpenHelp(bool korean)
+bool OpenHelp(Language language)
 {
-    const QUrl url = HelpUrl(korean);
+    const QUrl url = HelpUrl(language);
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 

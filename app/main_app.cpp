@@ -42,9 +42,9 @@ int MainApp::InitInstance()
         break;
     }
 
-    const bool korean = QLocale().language() == QLocale::Korean;
+    const Language language = QLocale().language() == QLocale::Korean ? Language::Korean : Language::English;
     QTranslator translator;
-    if (korean && translator.load(":/i18n/qmbpro_ko.qm")) {
+    if (language == Language::Korean && translator.load(":/i18n/qmbpro_ko.qm")) {
         QCoreApplication::installTranslator(&translator);
     }
     ShowSettingsProblemsAsNotices();
@@ -56,7 +56,7 @@ int MainApp::InitInstance()
 
     DeviceSession session(*platform, model);
     session.link.SetTrace(trace.get());
-    MainDialog dialog(session, korean);
+    MainDialog dialog(session, language);
     QObject::connect(&instance, &SingleInstance::showRequested, &dialog, &MainDialog::ShowControlBox);
     QObject::connect(&dialog, &MainDialog::exitRequested, qApp, &QCoreApplication::quit);
     dialog.OnInitDialog();

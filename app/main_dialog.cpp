@@ -35,10 +35,10 @@ constexpr int kTrayChecks = 60;
 
 }  // namespace
 
-MainDialog::MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAvailable, PointerKnown pointerKnown)
+MainDialog::MainDialog(DeviceSession& session, Language language, TrayAvailable trayAvailable, PointerKnown pointerKnown)
     : session_(session),
-      korean_(korean),
-      box_(session.modelNumber, korean),
+      language_(language),
+      box_(session.modelNumber, language),
       panel_(box_, session.state, session.modelNumber),
       actions_(box_, panel_, session),
       trayAvailable_(std::move(trayAvailable)),
@@ -101,7 +101,7 @@ void MainDialog::OnInitDialog()
         QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
     });
     watcher_->StartWatcher();
-    openers_ = std::make_unique<DialogOpeners>(box_, panel_, session_, *watcher_, korean_);
+    openers_ = std::make_unique<DialogOpeners>(box_, panel_, session_, *watcher_, language_);
     StartDeviceNotices();
 
     if (trayAvailable_()) {
@@ -285,7 +285,7 @@ void MainDialog::OnCommand(int id)
         actions_.ApplyModeButton(Mode::Function);
         break;
     case kHelpButton:
-        if (!OpenHelp(korean_)) {
+        if (!OpenHelp(language_)) {
             ShowFailureNotice(tr("The manual cannot be opened."));
         }
         break;

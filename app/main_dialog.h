@@ -19,6 +19,7 @@
 #include "device/device_notices.h"
 #include "device/device_watcher.h"
 #include "protocol/mouse_watch_listener.h"
+#include "ui/controls/language.h"
 
 namespace qmb {
 
@@ -33,7 +34,7 @@ public:
     using TrayAvailable = std::function<bool()>;
     using PointerKnown = std::function<bool()>;
 
-    MainDialog(DeviceSession& session, bool korean, TrayAvailable trayAvailable = DesktopHasTray,
+    MainDialog(DeviceSession& session, Language language, TrayAvailable trayAvailable = DesktopHasTray,
                PointerKnown pointerKnown = PointerPositionKnown);
 
     static bool DesktopHasTray();
@@ -83,7 +84,7 @@ private:
     void ShowBoxMenu(const QPoint& at);
 
     DeviceSession& session_;
-    bool korean_;
+    Language language_;
     ControlBox box_;
     PanelRefresh panel_;
     PanelActions actions_;

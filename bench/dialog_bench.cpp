@@ -80,11 +80,11 @@ int main(int argc, char** argv)
     qmb::EmulatedPlatform mouse;
     qmb::DeviceSession session(mouse, 0);
 
-    qmb::ButtonEditDialog editing(session, false);
+    qmb::ButtonEditDialog editing(session, qmb::Language::English);
     editing.show();
     Measure("\"Save\" (buttons)", mouse, editing.button(qmb::kSaveButtonsButton), clicks);
 
-    qmb::SequenceDialog sequence(session, false);
+    qmb::SequenceDialog sequence(session, qmb::Language::English);
     sequence.show();
     QElapsedTimer opened;
     opened.start();

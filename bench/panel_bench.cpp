@@ -40,7 +40,7 @@ int main(int argc, char** argv)
 
     qmb::EmulatedPlatform mouse(1);
     qmb::DeviceSession session(mouse, 1);
-    qmb::MainDialog dialog(session, false, [] { return true; });
+    qmb::MainDialog dialog(session, qmb::Language::English, [] { return true; });
     dialog.OnInitDialog();
     dialog.ShowControlBox();
     qmb::SkinSlider* slider = dialog.box().resolutionSlider();

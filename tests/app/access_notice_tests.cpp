@@ -25,7 +25,7 @@ protected:
         locked_ = mouse.get();
         mouse_ = std::move(mouse);
         session_ = std::make_unique<DeviceSession>(*mouse_, 0);
-        dialog_ = std::make_unique<MainDialog>(*session_, false, [] { return true; });
+        dialog_ = std::make_unique<MainDialog>(*session_, Language::English, [] { return true; });
         dialog_->OnInitDialog();
     }
 
@@ -63,7 +63,7 @@ TEST_F(AccessNoticeTest, AMouseThatIsSimplyAbsentIsNotExplained)
     dialog_.reset();
     locked_->lockedOut.clear();
     session_ = std::make_unique<DeviceSession>(*mouse_, 0);
-    dialog_ = std::make_unique<MainDialog>(*session_, false, [] { return true; });
+    dialog_ = std::make_unique<MainDialog>(*session_, Language::English, [] { return true; });
     dialog_->OnInitDialog();
     EXPECT_EQ(dialog_->accessNotice().box(), nullptr);
 }

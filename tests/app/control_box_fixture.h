@@ -41,14 +41,14 @@ protected:
     }
 
     // The program as it starts, before the first event.
-    void Start(int model = 0, bool korean = false, bool mousePresent = true)
+    void Start(int model = 0, Language language = Language::English, bool mousePresent = true)
     {
         mouse_ = std::make_unique<EmulatedPlatform>(model);
         if (!mousePresent) {
             mouse_->Unplug();
         }
         session_ = std::make_unique<DeviceSession>(*mouse_, model);
-        dialog_ = std::make_unique<MainDialog>(*session_, korean, [] { return true; });
+        dialog_ = std::make_unique<MainDialog>(*session_, language, [] { return true; });
         dialog_->OnInitDialog();
     }
 

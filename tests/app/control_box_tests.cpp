@@ -115,7 +115,7 @@ TEST_F(ControlBoxTest, LabelsAndProfileFollowTheModel)
     TearDown();
 
     // The fourth profile exists in the Korean list only.
-    Start(1, true);
+    Start(1, Language::Korean);
     box().profileCombo()->setCurrentIndex(2);
     ASSERT_TRUE(MouseReports({4, 0xCA, 1, 3, 3, 0, 0x01, 0}));
     EXPECT_EQ(ResolutionLabel(), "375");
@@ -176,7 +176,7 @@ TEST_F(ControlBoxTest, LeftPressWithoutThePointerPositionShowsTheControlBox)
     // As on Wayland, where a menu has no place to open at.
     mouse_ = std::make_unique<EmulatedPlatform>(0);
     session_ = std::make_unique<DeviceSession>(*mouse_, 0);
-    dialog_ = std::make_unique<MainDialog>(*session_, false, [] { return true; }, [] { return false; });
+    dialog_ = std::make_unique<MainDialog>(*session_, Language::English, [] { return true; }, [] { return false; });
     dialog_->OnInitDialog();
     ASSERT_NE(dialog_->trayIcon(), nullptr);
     ASSERT_FALSE(box().isVisible());
@@ -193,7 +193,7 @@ TEST_F(ControlBoxTest, TrayFoundLaterTakesTheControlBoxUnlessViewControlBoxWasCh
     // Without a tray the control box shows at start.
     const auto startWithoutTray = [&] {
         trayUp = false;
-        dialog_ = std::make_unique<MainDialog>(*session_, false, [&] { return trayUp; });
+        dialog_ = std::make_unique<MainDialog>(*session_, Language::English, [&] { return trayUp; });
         dialog_->OnInitDialog();
         return box().isVisible();
     };
@@ -327,7 +327,7 @@ TEST_F(ControlBoxTest, ProfilesOfTheSiteTitles)
 TEST_F(ControlBoxTest, MouseAbsentAtStartShowsZeros)
 {
     StoreSiteTitle(2, "news");
-    Start(0, false, false);
+    Start(0, Language::English, false);
     EXPECT_TRUE(Wire().empty());
     EXPECT_EQ(state().mode, 0);
     EXPECT_EQ(ResolutionLabel(), "");

@@ -79,7 +79,7 @@ TEST_F(PanelActionsTest, ProfileEntriesSetBothValues)
 
 TEST_F(PanelActionsTest, LastProfileOfTheThreeStepMouseActsAsTheOneBefore)
 {
-    Start(0, true);
+    Start(0, Language::Korean);
     Wire();
     ASSERT_EQ(box().profileCombo()->count(), 4);
     emit box().profileCombo()->activated(3);
@@ -100,7 +100,7 @@ TEST_F(PanelActionsTest, NoProfileChosenStillSendsTheState)
 
 TEST_F(PanelActionsTest, DraggingTheResolutionSliderSendsEveryStep)
 {
-    Start(1, true);
+    Start(1, Language::Korean);
     dialog_->ShowControlBox();
     Wire();
     SkinSlider* slider = box().resolutionSlider();
@@ -203,7 +203,7 @@ TEST_F(PanelActionsTest, UntickingWebSiteModeClearsBitSixOnly)
 
 TEST_F(PanelActionsTest, RefreshWithoutAModeLeavesTheModeButtons)
 {
-    Start(0, false, false);
+    Start(0, Language::English, false);
     box().button(kButtonModeButton)->setEnabled(false);
     box().button(kFunctionModeButton)->setEnabled(true);
     dialog_->panel().RefreshPanel();
@@ -216,7 +216,7 @@ TEST_F(PanelActionsTest, ConfigOpensButtonEditingWithTheWatcherPausedAndShowsThe
 {
     // Nothing read from the mouse yet: mode 0, which closing makes function
     // mode.
-    Start(0, false, false);
+    Start(0, Language::English, false);
     dialog_->ShowControlBox();
     int pausedWhileOpen = -1;
     QString opened;

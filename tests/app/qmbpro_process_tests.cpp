@@ -129,14 +129,14 @@ TEST(HelpFile, AManualPlantedInTheWorkingDirectoryIsNeverOpened)
     qputenv("XDG_DATA_DIRS", QFile::encodeName(data.path()));
     QDir::setCurrent(downloads.path());
 
-    const QUrl bundled = HelpUrl(false);
+    const QUrl bundled = HelpUrl(Language::English);
     EXPECT_NE(bundled.toLocalFile(), planted.fileName());
     EXPECT_TRUE(bundled.toLocalFile().endsWith("manual_en.html")) << bundled.toString().toStdString();
 
     ASSERT_TRUE(QDir(data.path()).mkpath("qmbpro"));
     QFile installed(data.filePath("qmbpro/QMB_VIZado.chm"));
     ASSERT_TRUE(installed.open(QIODevice::WriteOnly));
-    EXPECT_EQ(HelpUrl(false).toLocalFile(), installed.fileName());
+    EXPECT_EQ(HelpUrl(Language::English).toLocalFile(), installed.fileName());
 
     QDir::setCurrent(workingDirectory);
     qputenv("XDG_DATA_DIRS", dataDirs);

@@ -171,7 +171,7 @@ TEST_F(KoreanTranslationTest, AboutBoxAndItsMenuItemSpeakKorean)
     }
     EXPECT_TRUE(labels.contains("QMBPro 버전 1.0")) << Joined(labels);
 
-    Start(0, true);
+    Start(0, Language::Korean);
     EXPECT_EQ(Joined(BoxMenuTexts()), "QMBPro 정보(&A)...");
 }
 
@@ -179,7 +179,7 @@ TEST_F(KoreanTranslationTest, ControlBoxMenuWithoutATrayOffersTheKoreanTrayItems
 {
     mouse_ = std::make_unique<EmulatedPlatform>(0);
     session_ = std::make_unique<DeviceSession>(*mouse_, 0);
-    dialog_ = std::make_unique<MainDialog>(*session_, true, [] { return false; });
+    dialog_ = std::make_unique<MainDialog>(*session_, Language::Korean, [] { return false; });
     dialog_->OnInitDialog();
     // The box is shown, but "Show" was never set: the menu of a hidden box.
     EXPECT_EQ(Joined(BoxMenuTexts()), Joined(QStringList{"QMBPro 정보(&A)..."} + KoreanTrayMenu(150)));

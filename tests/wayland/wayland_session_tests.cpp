@@ -120,7 +120,7 @@ TEST_F(WaylandSessionTest, TheProgramStartsOnItsChosenPlatformAndShowsItsControl
     EXPECT_EQ(QGuiApplication::platformName(), expectedPlatform);
     EmulatedPlatform mouse(0);
     DeviceSession session(mouse, 0);
-    MainDialog dialog(session, false);
+    MainDialog dialog(session, Language::English);
     dialog.OnInitDialog();
     // Weston offers no tray, so the control box is the way in.
     EXPECT_TRUE(dialog.box().isVisible());

@@ -13,6 +13,7 @@
 #include "ui/controls/skin_catalog.h"
 #include "ui/controls/skin_layout.h"
 #include "ui/controls/skin_library.h"
+#include "ui/controls/language.h"
 
 namespace qmb {
 namespace {
@@ -49,11 +50,11 @@ ModeFaces FacesFor(Mode mode)
     return mode == Mode::Button ? ModeFaces{167, 168} : ModeFaces{166, 169};
 }
 
-QRect PlacementRect(int controlId, bool korean)
+QRect PlacementRect(int controlId, Language language)
 {
     for (const SkinPlacement& placement : kSkinPlacements) {
         if (placement.controlId == controlId) {
-            const SkinRect& r = korean ? placement.korean : placement.english;
+            const SkinRect& r = ForLanguage(language, placement.english, placement.korean);
             return {r.x, r.y, r.width, r.height};
         }
     }
@@ -73,7 +74,7 @@ void DrawCaption(QPainter& painter, QPoint at, const QString& text)
     painter.drawText(at + QPoint(0, kCaptionHeight - 4), text);
 }
 
-QPixmap ComposePanel(int background, bool korean, qreal ratio, Mode mode, bool pressed, bool outlines)
+QPixmap ComposePanel(int background, Language language, qreal ratio, Mode mode, bool pressed, bool outlines)
 {
     const QSize panelSize = SkinSize(background);
     QPixmap panel(panelSize * ratio);
@@ -85,17 +86,17 @@ QPixmap ComposePanel(int background, bool korean, qreal ratio, Mode mode, bool p
     const std::array<std::pair<int, int>, 2> modeButtons{{{1109, modeFaces.normalButton},
                                                           {1110, modeFaces.functionButton}}};
     for (const auto& [controlId, skin] : modeButtons) {
-        const QRect rect = PlacementRect(controlId, korean);
+        const QRect rect = PlacementRect(controlId, language);
         painter.drawPixmap(rect.topLeft(), RenderSkin(skin, rect.size(), ratio));
     }
     for (const FaceOnPanel& face : kButtonFaces) {
-        const QRect rect = PlacementRect(face.controlId, korean);
+        const QRect rect = PlacementRect(face.controlId, language);
         painter.drawPixmap(rect.topLeft(), RenderSkin(pressed ? face.pressedSkin : face.normalSkin, rect.size(), ratio));
     }
     if (outlines) {
         painter.setPen(QPen(QColor(255, 0, 255, 160), 0));
         for (const SkinPlacement& placement : kSkinPlacements) {
-            const SkinRect& r = korean ? placement.korean : placement.english;
+            const SkinRect& r = ForLanguage(language, placement.english, placement.korean);
             painter.drawRect(QRectF(r.x + 0.25, r.y + 0.25, r.width - 0.5, r.height - 0.5));
         }
     }
@@ -112,21 +113,21 @@ constexpr std::array<FaceControl, 11> kFaceControls{{
     {147, 1069}, {166, 1109}, {167, 1109}, {168, 1110}, {169, 1110},
 }};
 
-QSize ControlSizeOf(int skin, bool korean)
+QSize ControlSizeOf(int skin, Language language)
 {
     for (const FaceControl& face : kFaceControls) {
         if (face.skin == skin) {
-            return PlacementRect(face.controlId, korean).size();
+            return PlacementRect(face.controlId, language).size();
         }
     }
     return SkinSize(skin);
 }
 
-int DrawLanguage(QPainter& painter, int top, bool korean)
+int DrawLanguage(QPainter& painter, int top, Language language)
 {
-    QLocale::setDefault(korean ? QLocale(QLocale::Korean, QLocale::SouthKorea) : QLocale(QLocale::English));
+    QLocale::setDefault(ForLanguage(language, QLocale(QLocale::English), QLocale(QLocale::Korean, QLocale::SouthKorea)));
     int y = top;
-    DrawCaption(painter, {kMargin, y}, korean ? QStringLiteral("Korean") : QStringLiteral("English"));
+    DrawCaption(painter, {kMargin, y}, ForLanguage(language, QStringLiteral("English"), QStringLiteral("Korean")));
     y += kCaptionHeight + 4;
 
     int x = kMargin;
@@ -136,22 +137,22 @@ int DrawLanguage(QPainter& painter, int top, bool korean)
         x += SkinSize(background).width() + kGap;
         DrawCaption(painter, {x, y}, QStringLiteral("%1 with its faces, 1x").arg(background));
         DrawDevicePixels(painter, {x, y + kCaptionHeight},
-                         ComposePanel(background, korean, 1.0, Mode::Button, false, false));
+                         ComposePanel(background, language, 1.0, Mode::Button, false, false));
         x += SkinSize(background).width() + kGap;
     }
     y += kCaptionHeight + 111 + kGap;
 
     x = kMargin;
     DrawCaption(painter, {x, y}, QStringLiteral("129 at 2x, button mode"));
-    DrawDevicePixels(painter, {x, y + kCaptionHeight}, ComposePanel(129, korean, 2.0, Mode::Button, false, false));
+    DrawDevicePixels(painter, {x, y + kCaptionHeight}, ComposePanel(129, language, 2.0, Mode::Button, false, false));
     x += 800 + kGap;
     DrawCaption(painter, {x, y}, QStringLiteral("170 at 2x, function mode, faces pressed"));
-    DrawDevicePixels(painter, {x, y + kCaptionHeight}, ComposePanel(170, korean, 2.0, Mode::Function, true, false));
+    DrawDevicePixels(painter, {x, y + kCaptionHeight}, ComposePanel(170, language, 2.0, Mode::Function, true, false));
     y += kCaptionHeight + 222 + kGap;
 
     x = kMargin;
     DrawCaption(painter, {x, y}, QStringLiteral("129 at 2x, widget rectangles"));
-    DrawDevicePixels(painter, {x, y + kCaptionHeight}, ComposePanel(129, korean, 2.0, Mode::Function, false, true));
+    DrawDevicePixels(painter, {x, y + kCaptionHeight}, ComposePanel(129, language, 2.0, Mode::Function, false, true));
     x += 800 + kGap;
 
     DrawCaption(painter, {x, y}, QStringLiteral("faces: on their control at 1x, 2x; native size"));
@@ -161,7 +162,7 @@ int DrawLanguage(QPainter& painter, int top, bool korean)
         if (skin.bitmapId == 129 || skin.bitmapId == 170) {
             continue;
         }
-        const QSize onControl = ControlSizeOf(skin.bitmapId, korean);
+        const QSize onControl = ControlSizeOf(skin.bitmapId, language);
         if (faceX + 190 > x + 800) {
             faceX = x;
             faceY += 56;
@@ -199,8 +200,8 @@ QImage DrawSheet()
     sheet.fill(kSheetColour);
     QPainter painter(&sheet);
     int y = kMargin;
-    y = DrawLanguage(painter, y, false);
-    y = DrawLanguage(painter, y, true);
+    y = DrawLanguage(painter, y, Language::English);
+    y = DrawLanguage(painter, y, Language::Korean);
     y = DrawIcons(painter, y);
     painter.end();
     return sheet.copy(0, 0, sheet.width(), y + kMargin);

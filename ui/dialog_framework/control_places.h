@@ -7,6 +7,7 @@
 #include <span>
 
 #include "ui/dialog_framework/dialog_units.h"
+#include "ui/controls/language.h"
 
 namespace qmb {
 
@@ -26,12 +27,12 @@ struct ControlPlace {
 // language's layout; made in template order, the controls take the
 // template's tab order.
 template <typename Kind, typename Make>
-void PlaceControls(std::span<const ControlPlace<Kind>> places, bool korean, Make make)
+void PlaceControls(std::span<const ControlPlace<Kind>> places, Language language, Make make)
 {
     for (const auto& place : places) {
         QWidget* control = make(place);
         control->setObjectName(QString::number(place.id));
-        control->setGeometry(UnitsToPixels(korean ? place.korean : place.english));
+        control->setGeometry(UnitsToPixels(ForLanguage(language, place.english, place.korean)));
     }
 }
 

@@ -26,12 +26,12 @@ QString ButtonName(const char* name)
 
 }  // namespace
 
-ButtonEditDialog::ButtonEditDialog(DeviceSession& session, bool korean, QWidget* parent)
+ButtonEditDialog::ButtonEditDialog(DeviceSession& session, Language language, QWidget* parent)
     : SkinnedDialog(parent), session_(session)
 {
     setObjectName("146");
     setFixedSize(UnitsToPixels(kButtonEditUnits));
-    CreateControls(korean);
+    CreateControls(language);
     ApplyControlColours();
 
     if (session_.modelNumber == kModelWithoutButtons4And5) {
@@ -47,7 +47,7 @@ ButtonEditDialog::ButtonEditDialog(DeviceSession& session, bool korean, QWidget*
     connect(inputList_, &QComboBox::activated, this, &ButtonEditDialog::ShowFunctionOf);
 }
 
-void ButtonEditDialog::CreateControls(bool korean)
+void ButtonEditDialog::CreateControls(Language language)
 {
     const std::map<int, QString> texts{
         {kButtonGroup, tr("Button Editing")},
@@ -72,7 +72,7 @@ void ButtonEditDialog::CreateControls(bool korean)
     const auto textOf = [](const std::map<int, QString>& table, int id) {
         return table.contains(id) ? table.at(id) : QString();
     };
-    PlaceControls<ButtonEditKind>(kButtonEditLayout, korean, [&](const ControlPlace<ButtonEditKind>& place) -> QWidget* {
+    PlaceControls<ButtonEditKind>(kButtonEditLayout, language, [&](const ControlPlace<ButtonEditKind>& place) -> QWidget* {
         switch (place.kind) {
         case ButtonEditKind::GroupBox:
             return AddGroup(textOf(texts, place.id));

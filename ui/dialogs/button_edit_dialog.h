@@ -3,6 +3,7 @@
 #include <array>
 
 #include "ui/dialog_framework/skinned_dialog.h"
+#include "ui/controls/language.h"
 
 class QComboBox;
 
@@ -18,14 +19,14 @@ struct DeviceSession;
 class ButtonEditDialog : public SkinnedDialog {
     Q_OBJECT
 public:
-    ButtonEditDialog(DeviceSession& session, bool korean, QWidget* parent = nullptr);
+    ButtonEditDialog(DeviceSession& session, Language language, QWidget* parent = nullptr);
 
     QComboBox* buttonList(int button) const { return buttonLists_[static_cast<size_t>(button)]; }
     QComboBox* inputList() const { return inputList_; }
     QComboBox* functionList() const { return functionList_; }
 
 private:
-    void CreateControls(bool korean);
+    void CreateControls(Language language);
     void ShowButtonMap();
     void ShowFunctionOf(int input);
     void OnInitialValue();

@@ -36,15 +36,15 @@ std::optional<bool> SignInWith(DeviceSession& session, const QLineEdit& field,
 
 }  // namespace
 
-LoginDialog::LoginDialog(DeviceSession& session, DeviceWatcher& watcher, bool korean, QWidget* parent)
+LoginDialog::LoginDialog(DeviceSession& session, DeviceWatcher& watcher, Language language, QWidget* parent)
     : SkinnedDialog(parent),
       session_(session),
       watcher_(watcher),
       asksShortPassword_(session.state.mousePasswordMode == 1)
 {
     setObjectName("154");
-    setFixedSize(UnitsToPixels(korean ? kLoginUnitsKorean : kLoginUnitsEnglish));
-    CreateControls(korean);
+    setFixedSize(UnitsToPixels(ForLanguage(language, kLoginUnitsEnglish, kLoginUnitsKorean)));
+    CreateControls(language);
     ApplyControlColours();
     findChild<QLineEdit*>(QString::number(asksShortPassword_ ? kSignInPasswordField : kSignInShortField))->hide();
     shownField()->setFocus();
@@ -55,7 +55,7 @@ LoginDialog::~LoginDialog()
     WipeFields();
 }
 
-void LoginDialog::CreateControls(bool korean)
+void LoginDialog::CreateControls(Language language)
 {
     const std::map<int, QString> texts{
         {kSignInGroup, asksShortPassword_ ? tr("Short PWD. Sign in") : tr("Mouse PWD. Sign in")},
@@ -66,7 +66,7 @@ void LoginDialog::CreateControls(bool korean)
         {kSignInOkButton, tr("Sign in")},
         {kSignInExitButton, tr("Cancel Sign in.")},
     };
-    PlaceControls<LoginKind>(kLoginLayout, korean, [&](const ControlPlace<LoginKind>& place) -> QWidget* {
+    PlaceControls<LoginKind>(kLoginLayout, language, [&](const ControlPlace<LoginKind>& place) -> QWidget* {
         switch (place.kind) {
         case LoginKind::GroupBox:
             return AddGroup(texts.at(place.id));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/dialog_framework/skinned_dialog.h"
+#include "ui/controls/language.h"
 
 class QLineEdit;
 
@@ -17,7 +18,7 @@ class DeviceWatcher;
 class LoginDialog : public SkinnedDialog {
     Q_OBJECT
 public:
-    LoginDialog(DeviceSession& session, DeviceWatcher& watcher, bool korean, QWidget* parent = nullptr);
+    LoginDialog(DeviceSession& session, DeviceWatcher& watcher, Language language, QWidget* parent = nullptr);
     ~LoginDialog() override;
 
     // The field the mouse asks for.
@@ -29,7 +30,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void CreateControls(bool korean);
+    void CreateControls(Language language);
     void OnSignIn();
     void WipeFields();
 

@@ -21,12 +21,12 @@ constexpr int kShortPasswordLength = 6;
 
 }  // namespace
 
-PasswordDialog::PasswordDialog(DeviceSession& session, bool korean, QWidget* parent)
+PasswordDialog::PasswordDialog(DeviceSession& session, Language language, QWidget* parent)
     : SkinnedDialog(parent), session_(session)
 {
     setObjectName("141");
-    setFixedSize(UnitsToPixels(korean ? kPasswordUnitsKorean : kPasswordUnitsEnglish));
-    CreateControls(korean);
+    setFixedSize(UnitsToPixels(ForLanguage(language, kPasswordUnitsEnglish, kPasswordUnitsKorean)));
+    CreateControls(language);
     ApplyControlColours();
     field(kShortPasswordField)->hide();
     if (session_.state.mousePasswordEnrolled == 1) {
@@ -45,7 +45,7 @@ PasswordDialog::~PasswordDialog()
     WipeFields();
 }
 
-void PasswordDialog::CreateControls(bool korean)
+void PasswordDialog::CreateControls(Language language)
 {
     const std::map<int, QString> texts{
         {kPasswordGroup, tr("Password Setting")},
@@ -64,7 +64,7 @@ void PasswordDialog::CreateControls(bool korean)
     const auto textOf = [](const std::map<int, QString>& table, int id) {
         return table.contains(id) ? table.at(id) : QString();
     };
-    PlaceControls<PasswordKind>(kPasswordLayout, korean, [&](const ControlPlace<PasswordKind>& place) -> QWidget* {
+    PlaceControls<PasswordKind>(kPasswordLayout, language, [&](const ControlPlace<PasswordKind>& place) -> QWidget* {
         switch (place.kind) {
         case PasswordKind::GroupBox:
             return AddGroup(textOf(texts, place.id));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/dialog_framework/skinned_dialog.h"
+#include "ui/controls/language.h"
 
 class QLineEdit;
 
@@ -15,7 +16,7 @@ struct DeviceSession;
 class PasswordDialog : public SkinnedDialog {
     Q_OBJECT
 public:
-    PasswordDialog(DeviceSession& session, bool korean, QWidget* parent = nullptr);
+    PasswordDialog(DeviceSession& session, Language language, QWidget* parent = nullptr);
     ~PasswordDialog() override;
 
     QLineEdit* field(int id) const;
@@ -24,7 +25,7 @@ public:
     void done(int result) override;
 
 private:
-    void CreateControls(bool korean);
+    void CreateControls(Language language);
     void OnSavePassword();
     void SaveShortPassword();
     void OnShortPassword();

@@ -30,12 +30,12 @@ void FillRange(QComboBox* list, ValueRange range, const char* format)
 
 }  // namespace
 
-SequenceDialog::SequenceDialog(DeviceSession& session, bool korean, QWidget* parent)
+SequenceDialog::SequenceDialog(DeviceSession& session, Language language, QWidget* parent)
     : SkinnedDialog(parent), session_(session)
 {
     setObjectName("144");
     setFixedSize(UnitsToPixels(kSequenceUnits));
-    CreateControls(korean);
+    CreateControls(language);
     ApplyControlColours();
     // Nothing may be written before the mouse's own settings are shown.
     button(kApplySequenceButton)->setEnabled(false);
@@ -43,7 +43,7 @@ SequenceDialog::SequenceDialog(DeviceSession& session, bool korean, QWidget* par
     QTimer::singleShot(kFirstReadDelayMs, this, &SequenceDialog::ShowSettings);
 }
 
-void SequenceDialog::CreateControls(bool korean)
+void SequenceDialog::CreateControls(Language language)
 {
     const std::map<int, QString> texts{
         {kSequenceGroup, tr("Sequence Setting")},
@@ -69,7 +69,7 @@ void SequenceDialog::CreateControls(bool korean)
     const auto textOf = [](const std::map<int, QString>& table, int id) {
         return table.contains(id) ? table.at(id) : QString();
     };
-    PlaceControls<SequenceKind>(kSequenceLayout, korean, [&](const ControlPlace<SequenceKind>& place) -> QWidget* {
+    PlaceControls<SequenceKind>(kSequenceLayout, language, [&](const ControlPlace<SequenceKind>& place) -> QWidget* {
         const QString text = textOf(texts, place.id);
         switch (place.kind) {
         case SequenceKind::GroupBox:

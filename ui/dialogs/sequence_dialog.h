@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/dialog_framework/skinned_dialog.h"
+#include "ui/controls/language.h"
 
 class QCheckBox;
 class QRadioButton;
@@ -19,7 +20,7 @@ public:
     // How long the dialog waits before it first asks the mouse.
     static constexpr int kFirstReadDelayMs = 200;
 
-    SequenceDialog(DeviceSession& session, bool korean, QWidget* parent = nullptr);
+    SequenceDialog(DeviceSession& session, Language language, QWidget* parent = nullptr);
 
     // The settings have been read and shown.
     bool shown() const { return shown_; }
@@ -27,7 +28,7 @@ public:
     QCheckBox* useRunCycle() const;
 
 private:
-    void CreateControls(bool korean);
+    void CreateControls(Language language);
     void ShowSettings();
     void OnApply();
     void OnOk();

@@ -25,14 +25,14 @@ constexpr int kTextLength = 12;
 
 }  // namespace
 
-SiteDialog::SiteDialog(DeviceSession& session, bool korean, QWidget* parent)
+SiteDialog::SiteDialog(DeviceSession& session, Language language, QWidget* parent)
     : SkinnedDialog(parent), session_(session)
 {
     setObjectName("155");
     // It keeps the user's attention above every other window while open.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setFixedSize(UnitsToPixels(kSiteUnits));
-    CreateControls(korean);
+    CreateControls(language);
     ApplyControlColours();
     // A password goes to the site the mouse selected at the last ID save:
     // none yet.
@@ -59,7 +59,7 @@ SiteDialog::~SiteDialog()
     WipeField(*field(kSitePasswordField));
 }
 
-void SiteDialog::CreateControls(bool korean)
+void SiteDialog::CreateControls(Language language)
 {
     const std::map<int, QString> texts{
         {kSiteGroup, tr("Internet Password Setting")},
@@ -82,7 +82,7 @@ void SiteDialog::CreateControls(bool korean)
     const auto textOf = [](const std::map<int, QString>& table, int id) {
         return table.contains(id) ? table.at(id) : QString();
     };
-    PlaceControls<SiteKind>(kSiteLayout, korean, [&](const ControlPlace<SiteKind>& place) -> QWidget* {
+    PlaceControls<SiteKind>(kSiteLayout, language, [&](const ControlPlace<SiteKind>& place) -> QWidget* {
         switch (place.kind) {
         case SiteKind::GroupBox:
             return AddGroup(textOf(texts, place.id));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/dialog_framework/skinned_dialog.h"
+#include "ui/controls/language.h"
 
 class QComboBox;
 class QLineEdit;
@@ -17,7 +18,7 @@ struct DeviceSession;
 class SiteDialog : public SkinnedDialog {
     Q_OBJECT
 public:
-    SiteDialog(DeviceSession& session, bool korean, QWidget* parent = nullptr);
+    SiteDialog(DeviceSession& session, Language language, QWidget* parent = nullptr);
     ~SiteDialog() override;
 
     QComboBox* titles() const;
@@ -29,7 +30,7 @@ public:
 private:
     enum class ItemMode { Enrol, Rewrite };
 
-    void CreateControls(bool korean);
+    void CreateControls(Language language);
     void LoadTitles();
     void ShowSiteItems(uint8_t idRow, uint8_t passwordRow, bool idKnown, bool passwordKnown);
     void ShowSlots(uint8_t idRow, uint8_t passwordRow);

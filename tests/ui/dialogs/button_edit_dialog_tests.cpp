@@ -37,7 +37,7 @@ protected:
         mouse_ = std::make_unique<EmulatedPlatform>(model);
         session_ = std::make_unique<DeviceSession>(*mouse_, model);
         session_->keeper.Take(session_->commands.QueryStatus());
-        dialog_ = std::make_unique<ButtonEditDialog>(*session_, false);
+        dialog_ = std::make_unique<ButtonEditDialog>(*session_, Language::English);
     }
 
     Wire Sent()
@@ -185,7 +185,7 @@ protected:
 
 TEST_F(OddMouse, MasksTheListsCannotShowAndFunctionsNoRowHas)
 {
-    ButtonEditDialog dialog(session_, false);
+    ButtonEditDialog dialog(session_, Language::English);
     EXPECT_EQ(dialog.buttonList(0)->currentText(), "L.Button");
     // 32 and 64 lie past the five entries: no selection.
     EXPECT_EQ(dialog.buttonList(1)->currentIndex(), -1);
@@ -208,7 +208,7 @@ TEST_F(OddMouse, AMouseThatDoesNotAnswerLeavesWhatTheStateHeld)
 {
     session_.state.buttonMap = {2, 1, 4, 8, 16};
     platform_.interfaces.clear();
-    ButtonEditDialog dialog(session_, false);
+    ButtonEditDialog dialog(session_, Language::English);
     EXPECT_EQ(dialog.buttonList(0)->currentText(), "R.Button");
     EXPECT_EQ(dialog.buttonList(1)->currentText(), "L.Button");
 }

@@ -88,7 +88,7 @@ class PasswordDialogTest : public CredentialDialogTest {
 protected:
     void Open()
     {
-        dialog_ = std::make_unique<PasswordDialog>(session_, false);
+        dialog_ = std::make_unique<PasswordDialog>(session_, Language::English);
         dialog_->show();
     }
     QLineEdit* Field(int id) { return dialog_->field(id); }
@@ -201,7 +201,7 @@ protected:
     {
         RefreshPasswordState(session_.commands, session_.keeper);
         Sent();
-        dialog_ = std::make_unique<LoginDialog>(session_, watcher_, false);
+        dialog_ = std::make_unique<LoginDialog>(session_, watcher_, Language::English);
         dialog_->show();
     }
 

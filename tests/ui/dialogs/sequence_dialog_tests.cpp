@@ -40,7 +40,7 @@ protected:
 
     void Open()
     {
-        dialog_ = std::make_unique<SequenceDialog>(session_, false);
+        dialog_ = std::make_unique<SequenceDialog>(session_, Language::English);
         dialog_->show();
         ASSERT_TRUE(QTest::qWaitFor([&] { return dialog_->shown(); }, 2000));
     }
@@ -65,7 +65,7 @@ protected:
 TEST_F(SequenceDialogTest, OpensAMomentLaterWithTheMousesRecord)
 {
     MouseHolds({7, 3, 4, 49, 1, 4, 2}, 4);
-    dialog_ = std::make_unique<SequenceDialog>(session_, false);
+    dialog_ = std::make_unique<SequenceDialog>(session_, Language::English);
     EXPECT_FALSE(dialog_->button(kOkSequenceButton)->isEnabled());
     EXPECT_TRUE(Sent().empty());
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog_->shown(); }, 2000));

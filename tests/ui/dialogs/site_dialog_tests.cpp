@@ -53,7 +53,7 @@ protected:
         session_.state.siteIndex = static_cast<uint8_t>(site - 1);
         session_.keeper.Take(session_.commands.SelectSite(static_cast<uint8_t>(0xAD + 2 * (site - 1))));
         mouse_.TakeSentReports();
-        dialog_ = std::make_unique<SiteDialog>(session_, false);
+        dialog_ = std::make_unique<SiteDialog>(session_, Language::English);
         dialog_->show();
     }
 
