@@ -94,7 +94,6 @@ void MainDialog::OnInitDialog()
         box_.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     }
 
-    session_.state = DeviceState{};
     OnDeviceDetected();
 
     watcher_ = std::make_unique<DeviceWatcher>(session_.link, kStatusReportId, *this, [this](std::function<void()> task) {
@@ -180,13 +179,13 @@ void MainDialog::OnDeviceDetected()
 
 void MainDialog::OnDeviceReset(std::span<const uint8_t> report)
 {
-    TakeStatusFields(session_.state, StatusFields::Decode(report));
+    session_.keeper.TakeResetStatus(StatusFields::Decode(report));
     panel_.LoadSiteTitles();
 }
 
 void MainDialog::OnStatusPolled(const PolledStatus& status)
 {
-    TakePolledStatus(session_.state, status);
+    session_.keeper.TakePolledStatus(status);
 }
 
 void MainDialog::OnDeviceStateChanged()

@@ -30,12 +30,12 @@ void WatchListener::OnDeviceDetected()
 
 void WatchListener::OnStatusPolled(const PolledStatus& status)
 {
-    TakePolledStatus(state_, status);
+    keeper_.TakePolledStatus(status);
 }
 
 void WatchListener::OnDeviceReset(std::span<const uint8_t> report)
 {
-    TakeStatusFields(state_, StatusFields::Decode(report));
+    keeper_.TakeResetStatus(StatusFields::Decode(report));
     resetSeen_ = true;
 }
 

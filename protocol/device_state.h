@@ -38,17 +38,6 @@ struct DeviceState {
     int32_t siteComplete = 0;
 };
 
-// The one rule by which a StatusReport's six fields are taken in.
-inline void TakeStatusFields(DeviceState& state, const StatusFields& status)
-{
-    state.mode = status.mode;
-    state.resolution = status.resolution;
-    state.reportInterval = status.reportInterval;
-    state.autoClickOn = status.autoClickOn;
-    state.siteModeOn = status.siteModeOn;
-    state.autoClickTarget = status.autoClickTarget;
-}
-
 // The six fields a status write sends, as the state holds them.
 inline StatusFields StatusOf(const DeviceState& state)
 {

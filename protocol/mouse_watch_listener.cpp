@@ -19,15 +19,6 @@ bool IsResetPattern(std::span<const uint8_t> report)
 
 }  // namespace
 
-void TakePolledStatus(DeviceState& state, const PolledStatus& status)
-{
-    state.mode = status.mode;
-    state.resolution = status.resolution;
-    state.reportInterval = status.reportInterval;
-    state.autoClickOn = status.autoClickOn;
-    state.siteModeOn = status.siteModeOn;
-}
-
 void MouseWatchListener::OnReportPolled(std::span<const uint8_t> report)
 {
     if (report.empty() || report[0] != kStatusReportId || !IsStatusReport(report)) {

@@ -11,10 +11,34 @@ void StateKeeper::SetListener(DeviceStateListener* listener)
 
 void StateKeeper::TakeStatus(const StatusFields& status)
 {
-    TakeStatusFields(state_, status);
+    SetStatusFields(status);
     if (listener_) {
         listener_->OnDeviceStateChanged();
     }
+}
+
+void StateKeeper::TakePolledStatus(const PolledStatus& status)
+{
+    state_.mode = status.mode;
+    state_.resolution = status.resolution;
+    state_.reportInterval = status.reportInterval;
+    state_.autoClickOn = status.autoClickOn;
+    state_.siteModeOn = status.siteModeOn;
+}
+
+void StateKeeper::TakeResetStatus(const StatusFields& status)
+{
+    SetStatusFields(status);
+}
+
+void StateKeeper::SetStatusFields(const StatusFields& status)
+{
+    state_.mode = status.mode;
+    state_.resolution = status.resolution;
+    state_.reportInterval = status.reportInterval;
+    state_.autoClickOn = status.autoClickOn;
+    state_.siteModeOn = status.siteModeOn;
+    state_.autoClickTarget = status.autoClickTarget;
 }
 
 void StateKeeper::TakeValue(const Reply<StatusFields>& reply)

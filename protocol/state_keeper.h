@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <variant>
 
@@ -7,6 +8,17 @@
 #include "protocol/device_state.h"
 
 namespace qmb {
+
+// The fields a StatusReport polled by the watcher carries into the state;
+// the auto-click target is not among them: only replies to commands and a
+// reset carry it.
+struct PolledStatus {
+    uint8_t mode = 0;
+    uint8_t resolution = 0;
+    uint8_t reportInterval = 0;
+    int32_t autoClickOn = 0;
+    int32_t siteModeOn = 0;
+};
 
 // Told, synchronously, each time a StatusReport has been taken into the
 // DeviceState (the control box refreshes from it).
@@ -30,6 +42,12 @@ public:
 
     // A StatusReport's six fields, announced.
     void TakeStatus(const StatusFields& status);
+    // What the watcher read. Not announced here: the watcher's listener
+    // tells the window once it has taken in the whole report.
+    void TakePolledStatus(const PolledStatus& status);
+    // The factory settings a reset brought, which the mouse reports in
+    // full.
+    void TakeResetStatus(const StatusFields& status);
 
     template <typename T>
     const Reply<T>& Take(const Reply<T>& reply)
@@ -42,6 +60,7 @@ public:
     }
 
 private:
+    void SetStatusFields(const StatusFields& status);
     void TakeValue(const Reply<std::monostate>&) {}
     void TakeValue(const Reply<std::vector<uint8_t>>&) {}
     void TakeValue(const Reply<SupportAnswer>&) {}

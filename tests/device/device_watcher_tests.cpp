@@ -24,6 +24,7 @@ using Report = std::vector<uint8_t>;
 struct RecordingListener : MouseWatchListener {
     std::vector<std::string> events;
     DeviceState state;
+    StateKeeper keeper{state};
     std::thread::id thread = std::this_thread::get_id();
     bool onOtherThread = false;
 
@@ -35,12 +36,12 @@ struct RecordingListener : MouseWatchListener {
     void OnDeviceDetected() override { Note("detected"); }
     void OnStatusPolled(const PolledStatus& status) override
     {
-        TakePolledStatus(state, status);
+        keeper.TakePolledStatus(status);
         Note("status " + std::to_string(status.mode) + " " + std::to_string(status.resolution));
     }
     void OnDeviceReset(std::span<const uint8_t> report) override
     {
-        TakeStatusFields(state, StatusFields::Decode(report));
+        keeper.TakeResetStatus(StatusFields::Decode(report));
         Note("reset");
     }
     void OnDeviceStateChanged() override { Note("changed"); }
