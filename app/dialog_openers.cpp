@@ -15,7 +15,9 @@
 #include "ui/dialogs/site_dialog.h"
 #include "protocol/site_tables.h"
 #include "protocol/device_session.h"
-#include "protocol/password_state.h"
+#include "actions/password_actions.h"
+#include "actions/site_actions.h"
+#include "actions/status_actions.h"
 
 namespace qmb {
 
@@ -35,7 +37,7 @@ void DialogOpeners::OpenButtonEditing()
     WatcherPause pause(watcher_);
     ButtonEditDialog dialog(session_, language_);
     dialog.exec();
-    panel_.ShowModeButtons(session_.state.mode == static_cast<uint8_t>(Mode::Button) ? Mode::Button : Mode::Function);
+    panel_.ShowModeButtons(SettleEditedMode(session_));
 }
 
 void DialogOpeners::OpenSequenceSetting()
@@ -58,8 +60,7 @@ void DialogOpeners::OpenPasswordSetting()
 void DialogOpeners::OnSiteModeClicked(bool ticked)
 {
     if (!ticked) {
-        session_.state.siteModeOn = 0;
-        session_.keeper.Take(session_.commands.WriteStatus(StatusOf(session_.state)));
+        ChangeStatus(session_, {.siteModeOn = false});
     } else if (session_.state.siteModeOn == 0 && !SwitchSiteModeOn()) {
         return;
     }
@@ -69,12 +70,11 @@ void DialogOpeners::OnSiteModeClicked(bool ticked)
 bool DialogOpeners::SwitchSiteModeOn()
 {
     WatcherPause pause(watcher_);
-    if (!session_.keeper.Take(session_.commands.QuerySupport()).value.supported) {
+    if (CheckSiteFunctions(session_) == ActionResult::NotSupported) {
         ShowFailureNotice(tr("Not support !"));
         box_.siteModeCheck()->setChecked(false);
         return true;
     }
-    RefreshPasswordState(session_.commands, session_.keeper);
     if (session_.state.mousePasswordEnrolled == 0) {
         // A mouse without a password first gets one.
         PasswordDialog dialog(session_, language_);
@@ -100,15 +100,11 @@ void DialogOpeners::OnSiteChosen(int row)
     }
     {
         WatcherPause pause(watcher_);
-        session_.keeper.Take(session_.commands.QueryLockFlags());
-        session_.state.siteIndex = static_cast<uint8_t>(row);
-        if (session_.state.siteModeOn == 1) {
-            const auto selection = session_.keeper.Take(
-                session_.commands.SelectSite(static_cast<uint8_t>(SiteTable[static_cast<size_t>(row)].entryAddress)));
-            if (!selection.value.complete) {
-                SiteDialog dialog(session_, language_);
-                dialog.exec();
-            }
+        ChooseSiteInList(session_, row);
+        // A site the mouse cannot call complete is one to enrol.
+        if (session_.state.siteModeOn == 1 && !session_.state.siteComplete) {
+            SiteDialog dialog(session_, language_);
+            dialog.exec();
         }
         panel_.LoadSiteTitles();
         box_.siteCombo()->setCurrentIndex(session_.state.siteIndex);
@@ -119,11 +115,9 @@ void DialogOpeners::OpenSiteEnrolment()
 {
     {
         WatcherPause pause(watcher_);
-        session_.keeper.Take(session_.commands.QueryLockFlags());
         // No row chosen: the site chosen last.
-        if (const int row = box_.siteCombo()->currentIndex(); row >= 0) {
-            session_.state.siteIndex = static_cast<uint8_t>(row);
-        }
+        const int row = box_.siteCombo()->currentIndex();
+        PrepareSiteEnrolment(session_, row >= 0 ? std::optional(row) : std::nullopt);
         if (session_.state.siteModeOn == 1) {
             SiteDialog dialog(session_, language_);
             dialog.exec();

@@ -24,8 +24,6 @@ public:
     void OnAutoClickClicked(bool checked);
 
 private:
-    void WriteStatus(const StatusFields& status);
-
     ControlBox& box_;
     PanelRefresh& panel_;
     DeviceSession& session_;

@@ -12,7 +12,7 @@
 
 namespace qmb {
 
-PanelRefresh::PanelRefresh(ControlBox& box, DeviceState& state, int modelNumber)
+PanelRefresh::PanelRefresh(ControlBox& box, const DeviceState& state, int modelNumber)
     : box_(box), state_(state), modelNumber_(modelNumber)
 {
 }
@@ -73,7 +73,6 @@ void PanelRefresh::ShowModeControls()
 
 void PanelRefresh::ShowModeButtons(Mode mode)
 {
-    state_.mode = static_cast<uint8_t>(mode);
     // The active mode's button is the disabled one, with its dot filled.
     const bool buttonMode = mode == Mode::Button;
     auto* normal = box_.button(kButtonModeButton);

@@ -13,7 +13,7 @@ class ControlBox;
 // state with what the panel last showed, field by field.
 class PanelRefresh : public DeviceStateListener {
 public:
-    PanelRefresh(ControlBox& box, DeviceState& state, int modelNumber);
+    PanelRefresh(ControlBox& box, const DeviceState& state, int modelNumber);
 
     // The state changed (a StatusReport was taken in).
     void OnDeviceStateChanged() override;
@@ -37,7 +37,7 @@ private:
     void ShowSiteMode();
 
     ControlBox& box_;
-    DeviceState& state_;
+    const DeviceState& state_;
     int modelNumber_;
     // The StatusReport fields as the panel last showed them.
     StatusFields shownState_;

@@ -1,11 +1,18 @@
+#include <QJsonArray>
+#include <QJsonObject>
+
 #include <array>
 #include <cstdio>
 #include <string>
 
+#include "actions/button_actions.h"
+#include "actions/status_actions.h"
 #include "cli/ctl_session.h"
 #include "cli/echoed_text.h"
+#include "cli/json_text.h"
 #include "protocol/button_tables.h"
 #include "protocol/function_key_table.h"
+#include "protocol/model_table.h"
 
 namespace qmb {
 
@@ -25,16 +32,16 @@ std::string Bytes(const FunctionKey& key)
     return Hex(key[0]) + " " + Hex(key[1]) + " " + Hex(key[2]);
 }
 
-// What a button acts as: the word of one of the five, or the mask itself
-// for a value the button lists cannot show.
-std::string ActsAs(uint8_t mask, bool json)
+// The word of the button a mask makes a button act as; none for a mask
+// the button lists cannot show.
+const char* ButtonWordOf(uint8_t mask)
 {
     for (size_t i = 0; i < kButtons.size(); ++i) {
         if (mask == kDefaultButtonMap[i]) {
-            return json ? std::string("\"") + kButtons[i].word + "\"" : kButtons[i].word;
+            return kButtons[i].word;
         }
     }
-    return json ? std::to_string(mask) : "mask 0x" + Hex(mask);
+    return nullptr;
 }
 
 }  // namespace
@@ -43,16 +50,18 @@ int CtlSession::PrintButtonMap(bool json)
 {
     const ButtonMap& map = session_.state.buttonMap;
     if (json) {
-        out_ << "{";
+        QJsonObject buttons;
         for (size_t i = 0; i < map.size(); ++i) {
-            out_ << (i ? "," : "") << "\"" << kButtons[i].word << "\":" << ActsAs(map[i], true);
+            const char* word = ButtonWordOf(map[i]);
+            buttons[kButtons[i].word] = word ? QJsonValue(word) : QJsonValue(map[i]);
         }
-        out_ << "}\n";
+        out_ << JsonLine(buttons);
         return kExitOk;
     }
     for (size_t i = 0; i < map.size(); ++i) {
+        const char* word = ButtonWordOf(map[i]);
         out_ << kButtons[i].word << std::string(7 - std::string(kButtons[i].word).size(), ' ') << "acts as "
-             << ActsAs(map[i], false) << "\n";
+             << (word ? std::string(word) : "mask 0x" + Hex(map[i])) << "\n";
     }
     return kExitOk;
 }
@@ -61,31 +70,29 @@ int CtlSession::Buttons(const std::vector<std::string>& args)
 {
     const bool json = args.size() == 2 && args[1] == "--json";
     if (args.size() == 1 || json) {
-        if (const auto failed = Failure(session_.keeper.Take(session_.commands.QueryButtonMap()))) {
+        if (const auto failed = Failed(ReadButtonMap(session_))) {
             return *failed;
         }
         return PrintButtonMap(json);
     }
+    // A model without a 4th and 5th button is given three; those two keep
+    // what the mouse holds.
+    const size_t buttons = HasButtons4And5(session_.modelNumber) ? kButtons.size() : kButtons.size() - 2;
     ButtonMap map = kDefaultButtonMap;
-    if (args[1] == "set" && args.size() == 2 + map.size()) {
-        for (size_t i = 0; i < map.size(); ++i) {
+    if (args[1] == "set" && args.size() == 2 + buttons) {
+        for (size_t i = 0; i < buttons; ++i) {
             const auto button = ButtonByWord(args[2 + i]);
             if (!button) {
                 return Usage("buttons set: '" + Echoed(args[2 + i]) + "' is none of left right wheel 4 5");
             }
             map[i] = IndexToMask(*button);
         }
+    } else if (args[1] == "set" && buttons < kButtons.size()) {
+        return Usage("buttons set: this model has three buttons: give left, right and wheel what to act as");
     } else if (!(args[1] == "reset" && args.size() == 2)) {
         return Usage("buttons takes --json, set L R W B4 B5, or reset");
     }
-    if (const auto failed = ReadStateFirst()) {
-        return *failed;
-    }
-    session_.state.buttonMap = map;
-    if (const auto failed = Failure(session_.keeper.Take(session_.commands.WriteButtonMap(map)))) {
-        return *failed;
-    }
-    if (const auto failed = SwitchMode(Mode::Button)) {
+    if (const auto failed = Failed(SaveButtonMap(session_, map))) {
         return *failed;
     }
     return PrintButtonMap(false);
@@ -97,13 +104,15 @@ int CtlSession::Functions(const std::vector<std::string>& args)
     if (args.size() > 2 || (args.size() == 2 && !json)) {
         return Usage("functions takes only --json");
     }
-    out_ << (json ? "[" : "");
+    QJsonArray rows;
     for (const auto& row : FunctionKeyTable) {
         const std::string kind = kKindNames[static_cast<size_t>(row.kind)];
         const std::string bytes = Bytes(FunctionKeyBytes(row));
         if (json) {
-            out_ << (row.row ? "," : "") << "{\"row\":" << row.row << ",\"name\":\"" << row.name << "\",\"kind\":\""
-                 << kind << "\",\"bytes\":\"" << bytes << "\"}";
+            rows.append(QJsonObject{{"row", row.row},
+                                    {"name", row.name},
+                                    {"kind", QString::fromStdString(kind)},
+                                    {"bytes", QString::fromStdString(bytes)}});
         } else {
             char line[80];
             std::snprintf(line, sizeof line, "%2d  %-24s %-9s %s\n", static_cast<int>(row.row), row.name, kind.c_str(),
@@ -111,18 +120,19 @@ int CtlSession::Functions(const std::vector<std::string>& args)
             out_ << line;
         }
     }
-    out_ << (json ? "]\n" : "");
+    if (json) {
+        out_ << JsonLine(rows);
+    }
     return kExitOk;
 }
 
 int CtlSession::PrintFunctionOf(int input)
 {
-    const auto reply = session_.keeper.Take(session_.commands.ReadFunctionKey(kFunctionInputs[input].address));
-    if (const auto failed = Failure(reply)) {
+    if (const auto failed = Failed(ReadFunctionKey(session_, input))) {
         return *failed;
     }
-    const auto row = FunctionKeyRowMatching(reply.value);
-    out_ << (row ? FunctionKeyTable[static_cast<size_t>(*row)].name : Bytes(reply.value)) << "\n";
+    const auto row = FunctionKeyRowMatching(session_.state.functionKey);
+    out_ << (row ? FunctionKeyTable[static_cast<size_t>(*row)].name : Bytes(session_.state.functionKey)) << "\n";
     return kExitOk;
 }
 
@@ -147,16 +157,7 @@ int CtlSession::Key(const std::vector<std::string>& args)
     if (!row) {
         return Usage("key: no function '" + Echoed(function) + "' (see qmbctl functions)");
     }
-    if (const auto failed = ReadStateFirst()) {
-        return *failed;
-    }
-    session_.state.functionKey = FunctionKeyBytes(FunctionKeyTable[static_cast<size_t>(*row)]);
-    const auto written = session_.keeper.Take(
-        session_.commands.WriteFunctionKey(kFunctionInputs[*input].address, session_.state.functionKey));
-    if (const auto failed = Failure(written)) {
-        return *failed;
-    }
-    if (const auto failed = SwitchMode(Mode::Function)) {
+    if (const auto failed = Failed(SaveFunctionKey(session_, *input, *row))) {
         return *failed;
     }
     out_ << FunctionKeyTable[static_cast<size_t>(*row)].name << "\n";

@@ -4,6 +4,8 @@
 #include <iomanip>
 #include <map>
 
+#include "actions/raw_report.h"
+#include "actions/status_actions.h"
 #include "cli/argument_values.h"
 #include "cli/echoed_text.h"
 #include "cli/status_text.h"
@@ -12,15 +14,17 @@
 #include "device/report_trace.h"
 #include "protocol/model_table.h"
 #include "protocol/secret_bytes.h"
+#include "protocol/sequence_tables.h"
 
 namespace qmb {
 
 const char* const kCtlUsage =
     "usage: qmbctl [--demo] [--model N] [--trace] COMMAND\n"
     "  status [--json]\n"
-    "  set [--mode button|function] [--resolution N] [--interval 0-7] [--auto-click on|off] [--target 1|2|4]\n"
+    "  set [--mode button|function] [--resolution N] [--interval 0-7] [--auto-click on|off] [--target right|4|5]\n"
     "  buttons [--json]  what each button acts as\n"
     "  buttons set L R W B4 B5   each one of left right wheel 4 5; then button mode\n"
+    "                    (the three-button T32, model 2: buttons set L R W)\n"
     "  buttons reset     every button acts as itself; then button mode\n"
     "  functions [--json]        the functions an input can send\n"
     "  key INPUT [FUNCTION]      an input's function, or give it one (a row number\n"
@@ -141,33 +145,24 @@ int CtlSession::NoMouse()
     return kExitNoMouse;
 }
 
-std::optional<int> CtlSession::Failure(Outcome outcome, bool answered)
+int CtlSession::Finish(ActionResult result)
 {
-    switch (outcome) {
-    case Outcome::NoDevice:
+    if (result == ActionResult::NoMouse) {
         return NoMouse();
-    case Outcome::Done:
-        break;
-    default:
-        err_ << "qmbctl: the mouse did not take the report\n";
-        return kExitNoMouse;
     }
-    if (!answered) {
-        err_ << "qmbctl: the mouse did not answer\n";
-        return kExitNoMouse;
+    const ResultMessage& message = MessageOf(result);
+    if (message.text) {
+        err_ << "qmbctl: " << message.text << "\n";
     }
-    return std::nullopt;
+    return message.exitCode;
 }
 
-std::optional<int> CtlSession::ReadStateFirst()
+std::optional<int> CtlSession::Failed(ActionResult result)
 {
-    return Failure(session_.keeper.Take(session_.commands.QueryStatus()));
-}
-
-std::optional<int> CtlSession::SwitchMode(Mode mode)
-{
-    session_.state.mode = static_cast<uint8_t>(mode);
-    return Failure(session_.keeper.Take(session_.commands.WriteStatus(StatusOf(session_.state))));
+    if (result == ActionResult::Done) {
+        return std::nullopt;
+    }
+    return Finish(result);
 }
 
 int CtlSession::Status(const std::vector<std::string>& args)
@@ -176,12 +171,8 @@ int CtlSession::Status(const std::vector<std::string>& args)
     if (args.size() > 2 || (args.size() == 2 && !json)) {
         return Usage("status takes only --json");
     }
-    if (!session_.keeper.Take(session_.commands.QueryStatus()).ok()) {
-        return NoMouse();
-    }
-    if (session_.state.mode == 0) {
-        err_ << "qmbctl: the mouse did not answer\n";
-        return kExitNoMouse;
+    if (const auto failed = Failed(ReadStatus(session_))) {
+        return *failed;
     }
     out_ << (json ? StatusJson(session_.state, session_.modelNumber) : StatusText(session_.state, session_.modelNumber));
     return kExitOk;
@@ -199,21 +190,20 @@ int CtlSession::Set(const std::vector<std::string>& args)
     }
     // Everything is checked before anything is sent.
     const auto& facts = FactsForModel(session_.modelNumber);
-    std::optional<uint8_t> mode, resolution, interval, target;
-    std::optional<int32_t> autoClick;
+    StatusChange change;
     for (const auto& [name, value] : *options) {
         const auto number = ParseInteger(value);
         if (name == "--mode" && (value == "button" || value == "function")) {
-            mode = static_cast<uint8_t>(value == "button" ? Mode::Button : Mode::Function);
+            change.mode = value == "button" ? Mode::Button : Mode::Function;
         } else if (name == "--resolution" && number && *number >= facts.resolutionMin &&
                    *number <= facts.resolutionMax) {
-            resolution = static_cast<uint8_t>(*number);
+            change.resolution = static_cast<uint8_t>(*number);
         } else if (name == "--interval" && number && *number >= 0 && *number <= kMaxReportInterval) {
-            interval = static_cast<uint8_t>(*number);
+            change.reportInterval = static_cast<uint8_t>(*number);
         } else if (name == "--auto-click" && (value == "on" || value == "off")) {
-            autoClick = value == "on";
-        } else if (name == "--target" && number && (*number == 1 || *number == 2 || *number == 4)) {
-            target = static_cast<uint8_t>(*number);
+            change.autoClickOn = value == "on";
+        } else if (name == "--target" && ValueOfWord(kAutoClickTargets, value)) {
+            change.autoClickTarget = ValueOfWord(kAutoClickTargets, value);
         } else if (name == "--resolution") {
             return Usage("set: resolution must be " + std::to_string(facts.resolutionMin) + " to " +
                          std::to_string(facts.resolutionMax) + " on this model");
@@ -221,20 +211,8 @@ int CtlSession::Set(const std::vector<std::string>& args)
             return Usage("set: bad value '" + Echoed(value) + "' for " + name);
         }
     }
-    if (!session_.keeper.Take(session_.commands.QueryStatus()).ok()) {
-        return NoMouse();
-    }
-    if (session_.state.mode == 0) {
-        err_ << "qmbctl: the mouse did not answer; nothing was changed\n";
-        return kExitNoMouse;
-    }
-    session_.state.mode = mode.value_or(session_.state.mode);
-    session_.state.resolution = resolution.value_or(session_.state.resolution);
-    session_.state.reportInterval = interval.value_or(session_.state.reportInterval);
-    session_.state.autoClickOn = autoClick.value_or(session_.state.autoClickOn);
-    session_.state.autoClickTarget = target.value_or(session_.state.autoClickTarget);
-    if (!session_.keeper.Take(session_.commands.WriteStatus(StatusOf(session_.state))).ok()) {
-        return NoMouse();
+    if (const auto failed = Failed(ChangeStatus(session_, change))) {
+        return *failed;
     }
     out_ << StatusText(session_.state, session_.modelNumber);
     return kExitOk;
@@ -258,17 +236,9 @@ int CtlSession::Raw(const std::vector<std::string>& args)
     }
     std::vector<uint8_t> report = *bytes;
     report.resize(length, 0);
-    const auto reply = session_.keeper.Take(session_.commands.SendRaw(report));
-    if (reply.outcome == Outcome::NoDevice) {
-        return NoMouse();
-    }
-    if (!reply.ok()) {
-        err_ << "qmbctl: the mouse did not take the report\n";
-        return kExitNoMouse;
-    }
-    if (!reply.answered) {
-        err_ << "qmbctl: no reply within 200 ms\n";
-        return kExitNoMouse;
+    const auto reply = SendRawReport(session_, report);
+    if (const auto failed = Failed(reply.result)) {
+        return *failed;
     }
     out_ << FormatReport(reply.value, SecretStartOfReply(report, reply.value)) << "\n";
     return kExitOk;

@@ -5,18 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "actions/action_result.h"
+#include "actions/site_actions.h"
+#include "cli/result_messages.h"
 #include "cli/secret_input.h"
 #include "cli/watch_command.h"
 #include "protocol/device_session.h"
 
 namespace qmb {
-
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitNoMouse = 1;
-inline constexpr int kExitUsage = 2;
-inline constexpr int kExitRefused = 3;
-// Output that cannot be written ends the run as a failed exchange does.
-inline constexpr int kExitOutputFailed = kExitNoMouse;
 
 extern const char* const kCtlUsage;
 
@@ -52,31 +48,17 @@ private:
     int Site(const std::vector<std::string>& args);
     int ListSites(bool json);
     int SelectSite(int site);
-    int SetSiteSecret(int site, bool id);
-    int DeleteSiteSecret(int site, bool id);
+    int SetSiteSecret(int site, SiteItem item);
+    int DeleteSiteSecret(int site, SiteItem item);
     // The site number (1 to 31) in args[at].
     static std::optional<int> SiteNumber(const std::vector<std::string>& args, size_t at);
-    // Whether a mouse password exists and how the mouse is locked, into
-    // the state; the exit status when the mouse cannot be asked.
-    std::optional<int> ReadLockState();
-    int Refused(const std::string& why);
-
-    // The exit status of a command that did not go through; none when it
-    // did and every report was answered.
-    template <typename T>
-    std::optional<int> Failure(const Reply<T>& reply)
-    {
-        return Failure(reply.outcome, reply.answered);
-    }
-    std::optional<int> Failure(Outcome outcome, bool answered);
-    // Reads the mouse's state, so that a write changes only what it means
-    // to; the exit status when the mouse cannot be read.
-    std::optional<int> ReadStateFirst();
-    // Switches the mouse to `mode`, as saving a button map or a function
-    // does, whether or not the save was taken.
-    std::optional<int> SwitchMode(Mode mode);
     int PrintButtonMap(bool json);
     int PrintFunctionOf(int input);
+
+    // The exit status of a result, its message said.
+    int Finish(ActionResult result);
+    // The same for a step that went wrong; none when it went well.
+    std::optional<int> Failed(ActionResult result);
     int NoMouse();
     int Usage(const std::string& problem);
 

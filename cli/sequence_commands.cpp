@@ -1,9 +1,12 @@
+#include <QJsonObject>
+
 #include <string>
 
+#include "actions/sequence_actions.h"
 #include "cli/argument_values.h"
 #include "cli/ctl_session.h"
 #include "cli/echoed_text.h"
-#include "cli/echoed_text.h"
+#include "cli/json_text.h"
 #include "protocol/sequence_tables.h"
 
 namespace qmb {
@@ -16,23 +19,22 @@ std::string Word(std::span<const NamedValue> values, uint8_t value)
     return word ? word : "unknown (" + std::to_string(value) + ")";
 }
 
-std::string Quoted(const std::string& text)
-{
-    return "\"" + text + "\"";
-}
-
 }  // namespace
 
 int CtlSession::PrintSequence(bool json)
 {
     const DeviceState& state = session_.state;
     if (json) {
-        out_ << "{\"target\":" << Quoted(Word(kAutoClickTargets, state.autoClickTarget))
-             << ",\"count\":" << int(state.runCount) << ",\"on\":" << int(state.clickOnTime)
-             << ",\"off\":" << int(state.clickOffTime) << ",\"cycle\":" << int(state.runCycle)
-             << ",\"useCycle\":" << (state.useRunCycle ? "true" : "false")
-             << ",\"applyButton\":" << Quoted(Word(kApplyButtons, state.applyButton))
-             << ",\"style\":" << Quoted(Word(kSequenceStyles, state.sequenceMode)) << "}\n";
+        out_ << JsonLine(QJsonObject{
+            {"target", QString::fromStdString(Word(kAutoClickTargets, state.autoClickTarget))},
+            {"count", state.runCount},
+            {"on", state.clickOnTime},
+            {"off", state.clickOffTime},
+            {"cycle", state.runCycle},
+            {"useCycle", state.useRunCycle != 0},
+            {"applyButton", QString::fromStdString(Word(kApplyButtons, state.applyButton))},
+            {"style", QString::fromStdString(Word(kSequenceStyles, state.sequenceMode))},
+        });
         return kExitOk;
     }
     out_ << "target:        " << Word(kAutoClickTargets, state.autoClickTarget) << "\n"
@@ -90,29 +92,22 @@ int CtlSession::Sequence(const std::vector<std::string>& args)
             }
         }
     }
-    // As the dialog opens: the state (for the target), then the record.
-    if (const auto failed = ReadStateFirst()) {
-        return *failed;
-    }
-    if (const auto failed = Failure(session_.keeper.Take(session_.commands.QuerySequence()))) {
+    if (const auto failed = Failed(ReadSequence(session_))) {
         return *failed;
     }
     if (!set) {
         return PrintSequence(json);
     }
-    DeviceState& state = session_.state;
-    state.autoClickTarget = target.value_or(state.autoClickTarget);
-    state.runCount = count.value_or(state.runCount);
-    state.clickOnTime = on.value_or(state.clickOnTime);
-    state.clickOffTime = off.value_or(state.clickOffTime);
-    state.runCycle = cycle.value_or(state.runCycle);
-    state.applyButton = applyButton.value_or(state.applyButton);
-    state.sequenceMode = style.value_or(state.sequenceMode);
-    state.useRunCycle = useCycle.value_or(state.useRunCycle);
-    if (const auto failed = Failure(session_.keeper.Take(session_.commands.WriteSequence(SequenceOf(state))))) {
-        return *failed;
-    }
-    if (const auto failed = Failure(session_.keeper.Take(session_.commands.WriteStatus(StatusOf(state))))) {
+    // Only what is given changes; the rest is written as the mouse has it.
+    SequenceRecord record = SequenceOf(session_.state);
+    record.runCount = count.value_or(record.runCount);
+    record.clickOnTime = on.value_or(record.clickOnTime);
+    record.clickOffTime = off.value_or(record.clickOffTime);
+    record.runCycle = cycle.value_or(record.runCycle);
+    record.applyButton = applyButton.value_or(record.applyButton);
+    record.sequenceMode = style.value_or(record.sequenceMode);
+    record.useRunCycle = useCycle.value_or(record.useRunCycle);
+    if (const auto failed = Failed(SaveSequence(session_, target, record))) {
         return *failed;
     }
     return PrintSequence(false);

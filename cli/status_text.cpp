@@ -1,18 +1,16 @@
 #include "cli/status_text.h"
 
-#include <array>
+#include <QJsonObject>
 
+#include <string_view>
+
+#include "cli/json_text.h"
 #include "protocol/model_table.h"
+#include "protocol/sequence_tables.h"
 
 namespace qmb {
 
 namespace {
-
-struct TargetName {
-    uint8_t target;
-    const char* name;
-};
-constexpr std::array<TargetName, 3> kTargetNames{{{1, "right button"}, {2, "button 4"}, {4, "button 5"}}};
 
 std::string Unknown(int value)
 {
@@ -32,12 +30,11 @@ std::string ModeName(uint8_t mode)
 
 std::string TargetText(uint8_t target)
 {
-    for (const auto& row : kTargetNames) {
-        if (row.target == target) {
-            return row.name;
-        }
+    const char* word = WordOfValue(kAutoClickTargets, target);
+    if (!word) {
+        return Unknown(target);
     }
-    return Unknown(target);
+    return word == std::string_view("right") ? "right button" : std::string("button ") + word;
 }
 
 const char* OnOff(int32_t flag)
@@ -75,18 +72,17 @@ std::string StatusJson(const DeviceState& state, int modelNumber)
 {
     const auto dpi = DpiLabel(modelNumber, state.resolution);
     const bool knownInterval = IntervalLabel(state.reportInterval).has_value();
-    std::string json = "{";
-    json += "\"mode\":\"" + ModeName(state.mode) + "\"";
-    json += ",\"modeValue\":" + std::to_string(state.mode);
-    json += ",\"resolution\":" + std::to_string(state.resolution);
-    json += ",\"dpi\":" + (dpi ? std::to_string(*dpi) : std::string("null"));
-    json += ",\"interval\":" + std::to_string(state.reportInterval);
-    json += ",\"intervalMs\":" + (knownInterval ? std::to_string(state.reportInterval + 1) : std::string("null"));
-    json += std::string(",\"autoClick\":") + (state.autoClickOn ? "true" : "false");
-    json += ",\"autoClickTarget\":" + std::to_string(state.autoClickTarget);
-    json += std::string(",\"siteMode\":") + (state.siteModeOn ? "true" : "false");
-    json += "}\n";
-    return json;
+    return JsonLine(QJsonObject{
+        {"mode", QString::fromStdString(ModeName(state.mode))},
+        {"modeValue", state.mode},
+        {"resolution", state.resolution},
+        {"dpi", dpi ? QJsonValue(*dpi) : QJsonValue()},
+        {"interval", state.reportInterval},
+        {"intervalMs", knownInterval ? QJsonValue(state.reportInterval + 1) : QJsonValue()},
+        {"autoClick", state.autoClickOn != 0},
+        {"autoClickTarget", state.autoClickTarget},
+        {"siteMode", state.siteModeOn != 0},
+    });
 }
 
 }  // namespace qmb

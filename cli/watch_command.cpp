@@ -59,7 +59,7 @@ int RunWatch(DeviceSession& mouse, const WatchSignals& actions, std::ostream& ou
 {
     SignalDescriptor signals;
     TaskQueue tasks;
-    WatchListener listener(mouse.commands, mouse.keeper, mouse.state, mouse.modelNumber, out);
+    WatchListener listener(mouse, out);
     DeviceWatcher watcher(mouse.link, kStatusReportId, listener,
                           [&tasks](std::function<void()> task) { tasks.Post(std::move(task)); });
 

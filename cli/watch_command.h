@@ -16,6 +16,6 @@ struct WatchSignals {
 
 // Follows the mouse until SIGINT or SIGTERM, one line per event; the signal
 // that ended it.
-int RunWatch(DeviceSession& mouse, const WatchSignals& signals, std::ostream& out);
+int RunWatch(DeviceSession& mouse, const WatchSignals& signalActions, std::ostream& out);
 
 }  // namespace qmb

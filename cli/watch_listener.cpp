@@ -1,15 +1,12 @@
 #include "cli/watch_listener.h"
 
+#include "actions/status_actions.h"
 #include "cli/status_text.h"
 #include "protocol/reports.h"
 
 namespace qmb {
 
-WatchListener::WatchListener(MouseCommands& commands, StateKeeper& keeper, DeviceState& state, int modelNumber,
-                             std::ostream& out)
-    : commands_(commands), keeper_(keeper), state_(state), modelNumber_(modelNumber), out_(out)
-{
-}
+WatchListener::WatchListener(DeviceSession& session, std::ostream& out) : session_(session), out_(out) {}
 
 void WatchListener::Say(const std::string& line)
 {
@@ -18,10 +15,10 @@ void WatchListener::Say(const std::string& line)
 
 void WatchListener::OnDeviceDetected()
 {
-    if (!keeper_.Take(commands_.QueryStatus()).ok() || state_.mode == 0) {
+    if (ReadStatus(session_) != ActionResult::Done) {
         return;
     }
-    lastStatus_ = StatusLine(state_, modelNumber_);
+    lastStatus_ = StatusLine(session_.state, session_.modelNumber);
     if (!present_) {
         present_ = true;
         Say("mouse found: " + lastStatus_);
@@ -30,19 +27,19 @@ void WatchListener::OnDeviceDetected()
 
 void WatchListener::OnStatusPolled(const PolledStatus& status)
 {
-    keeper_.TakePolledStatus(status);
+    session_.keeper.TakePolledStatus(status);
 }
 
 void WatchListener::OnDeviceReset(std::span<const uint8_t> report)
 {
-    keeper_.TakeResetStatus(StatusFields::Decode(report));
+    session_.keeper.TakeResetStatus(StatusFields::Decode(report));
     resetSeen_ = true;
 }
 
 void WatchListener::OnDeviceStateChanged()
 {
     present_ = true;
-    lastStatus_ = StatusLine(state_, modelNumber_);
+    lastStatus_ = StatusLine(session_.state, session_.modelNumber);
     Say((resetSeen_ ? "reset to defaults: " : "status: ") + lastStatus_);
     resetSeen_ = false;
 }
@@ -57,11 +54,13 @@ void WatchListener::OnDeviceLost()
 
 bool WatchListener::Probe()
 {
-    if (!keeper_.Take(commands_.QueryStatus()).ok()) {
+    // A mouse that takes the query is there, whether or not it answers.
+    const ActionResult read = ReadStatus(session_);
+    if (read == ActionResult::NoMouse || read == ActionResult::NotTaken) {
         OnDeviceLost();
         return false;
     }
-    const auto status = StatusLine(state_, modelNumber_);
+    const auto status = StatusLine(session_.state, session_.modelNumber);
     if (!present_) {
         present_ = true;
         Say("mouse found: " + status);

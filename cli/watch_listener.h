@@ -3,10 +3,8 @@
 #include <ostream>
 #include <string>
 
-#include "protocol/device_state.h"
-#include "protocol/mouse_commands.h"
+#include "protocol/device_session.h"
 #include "protocol/mouse_watch_listener.h"
-#include "protocol/state_keeper.h"
 
 namespace qmb {
 
@@ -14,7 +12,7 @@ namespace qmb {
 // happens to the mouse.
 class WatchListener : public MouseWatchListener {
 public:
-    WatchListener(MouseCommands& commands, StateKeeper& keeper, DeviceState& state, int modelNumber, std::ostream& out);
+    WatchListener(DeviceSession& session, std::ostream& out);
 
     void OnDeviceDetected() override;
     void OnStatusPolled(const PolledStatus& status) override;
@@ -29,10 +27,7 @@ public:
 private:
     void Say(const std::string& line);
 
-    MouseCommands& commands_;
-    StateKeeper& keeper_;
-    DeviceState& state_;
-    int modelNumber_;
+    DeviceSession& session_;
     std::ostream& out_;
     bool present_ = false;
     bool resetSeen_ = false;

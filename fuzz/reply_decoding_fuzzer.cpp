@@ -11,7 +11,6 @@
 #include "device/report_trace.h"
 #include "protocol/model_table.h"
 #include "protocol/mouse_commands.h"
-#include "protocol/password_state.h"
 #include "protocol/secret_bytes.h"
 #include "protocol/state_keeper.h"
 
@@ -85,7 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     keeper.Take(commands.SignInShortPassword(six));
     keeper.Take(commands.SignOut());
     keeper.Take(commands.QuerySupport());
-    qmb::RefreshPasswordState(commands, keeper);
+    keeper.Take(commands.QueryPasswordEnrolled());
+    keeper.Take(commands.QueryLockFlags());
     keeper.Take(commands.SelectSite(0xAD));
     const auto rows = keeper.Take(commands.ReadSiteEntry(0xAD)).value;
     keeper.Take(commands.EnrollSiteId(twelve));

@@ -36,6 +36,9 @@ struct DeviceState {
     int32_t siteIdAssigned = 0;
     int32_t sitePasswordAssigned = 0;
     int32_t siteComplete = 0;
+    // The mouse has told its mode: the status fields are its own, not
+    // zeros or only what the user chose since.
+    bool statusKnown = false;
 };
 
 // The six fields a status write sends, as the state holds them.

@@ -35,6 +35,12 @@ DeviceIdentity MouseIdentity(int modelNumber)
     return {kMouseVendorId, FactsForModel(modelNumber).productId};
 }
 
+bool HasButtons4And5(int modelNumber)
+{
+    constexpr int kThreeButtonModel = 2;
+    return modelNumber != kThreeButtonModel;
+}
+
 const char* ModelName(int modelNumber)
 {
     for (const auto& row : kModelNames) {

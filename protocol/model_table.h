@@ -42,6 +42,10 @@ const ModelFacts& FactsForModel(int modelNumber);
 // The vendor and product id that discovery looks for with a model.
 DeviceIdentity MouseIdentity(int modelNumber);
 
+// Whether the model has a 4th and a 5th button; the T32 (model 2) has
+// three.
+bool HasButtons4And5(int modelNumber);
+
 // The model's name as the tray shows it.
 const char* ModelName(int modelNumber);
 

@@ -1,5 +1,7 @@
 #include "protocol/state_keeper.h"
 
+#include "protocol/site_tables.h"
+
 namespace qmb {
 
 StateKeeper::StateKeeper(DeviceState& state) : state_(state) {}
@@ -11,7 +13,8 @@ void StateKeeper::SetListener(DeviceStateListener* listener)
 
 void StateKeeper::TakeStatus(const StatusFields& status)
 {
-    SetStatusFields(status);
+    Set(status);
+    NoteModeReported(status.mode);
     if (listener_) {
         listener_->OnDeviceStateChanged();
     }
@@ -24,14 +27,56 @@ void StateKeeper::TakePolledStatus(const PolledStatus& status)
     state_.reportInterval = status.reportInterval;
     state_.autoClickOn = status.autoClickOn;
     state_.siteModeOn = status.siteModeOn;
+    NoteModeReported(status.mode);
 }
 
 void StateKeeper::TakeResetStatus(const StatusFields& status)
 {
-    SetStatusFields(status);
+    Set(status);
+    NoteModeReported(status.mode);
 }
 
-void StateKeeper::SetStatusFields(const StatusFields& status)
+void StateKeeper::NoteModeReported(uint8_t mode)
+{
+    // Mode 0 is no mode: what a reply that never came decodes to.
+    state_.statusKnown = mode != 0;
+}
+
+void StateKeeper::KeepChosen(const StatusFields& status)
+{
+    Set(status);
+}
+
+void StateKeeper::KeepChosen(const ButtonMap& map)
+{
+    Set(map);
+}
+
+void StateKeeper::KeepChosen(const FunctionKey& key)
+{
+    Set(key);
+}
+
+void StateKeeper::KeepChosen(const SequenceRecord& record)
+{
+    Set(record);
+}
+
+void StateKeeper::KeepChosenSite(uint8_t siteIndex)
+{
+    // Every site command finds its address by the index.
+    if (siteIndex < SiteTable.size()) {
+        state_.siteIndex = siteIndex;
+    }
+}
+
+void StateKeeper::TakeSiteSlots(const SiteEntryRows& rows)
+{
+    state_.siteIdSlot = rows.idRow;
+    state_.sitePasswordSlot = rows.passwordRow;
+}
+
+void StateKeeper::Set(const StatusFields& status)
 {
     state_.mode = status.mode;
     state_.resolution = status.resolution;
@@ -39,6 +84,27 @@ void StateKeeper::SetStatusFields(const StatusFields& status)
     state_.autoClickOn = status.autoClickOn;
     state_.siteModeOn = status.siteModeOn;
     state_.autoClickTarget = status.autoClickTarget;
+}
+
+void StateKeeper::Set(const ButtonMap& map)
+{
+    state_.buttonMap = map;
+}
+
+void StateKeeper::Set(const FunctionKey& key)
+{
+    state_.functionKey = key;
+}
+
+void StateKeeper::Set(const SequenceRecord& record)
+{
+    state_.runCount = record.runCount;
+    state_.clickOnTime = record.clickOnTime;
+    state_.clickOffTime = record.clickOffTime;
+    state_.runCycle = record.runCycle;
+    state_.useRunCycle = record.useRunCycle;
+    state_.sequenceMode = record.sequenceMode;
+    state_.applyButton = record.applyButton;
 }
 
 void StateKeeper::TakeValue(const Reply<StatusFields>& reply)
@@ -58,29 +124,22 @@ void StateKeeper::TakeValue(const Reply<std::optional<StatusFields>>& reply)
 void StateKeeper::TakeValue(const Reply<ButtonMap>& reply)
 {
     if (reply.ok()) {
-        state_.buttonMap = reply.value;
+        Set(reply.value);
     }
 }
 
 void StateKeeper::TakeValue(const Reply<FunctionKey>& reply)
 {
     if (reply.ok()) {
-        state_.functionKey = reply.value;
+        Set(reply.value);
     }
 }
 
 void StateKeeper::TakeValue(const Reply<SequenceRecord>& reply)
 {
-    if (!reply.ok()) {
-        return;
+    if (reply.ok()) {
+        Set(reply.value);
     }
-    state_.runCount = reply.value.runCount;
-    state_.clickOnTime = reply.value.clickOnTime;
-    state_.clickOffTime = reply.value.clickOffTime;
-    state_.runCycle = reply.value.runCycle;
-    state_.useRunCycle = reply.value.useRunCycle;
-    state_.sequenceMode = reply.value.sequenceMode;
-    state_.applyButton = reply.value.applyButton;
 }
 
 void StateKeeper::TakeValue(const Reply<PasswordEnrolment>& reply)

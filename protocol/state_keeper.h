@@ -46,8 +46,18 @@ public:
     // tells the window once it has taken in the whole report.
     void TakePolledStatus(const PolledStatus& status);
     // The factory settings a reset brought, which the mouse reports in
-    // full.
+    // full; announced with the rest of the watcher's report.
     void TakeResetStatus(const StatusFields& status);
+
+    // What the user chose, kept whether or not the mouse takes it: the
+    // windows show the user's choice until the mouse says otherwise.
+    void KeepChosen(const StatusFields& status);
+    void KeepChosen(const ButtonMap& map);
+    void KeepChosen(const FunctionKey& key);
+    void KeepChosen(const SequenceRecord& record);
+    void KeepChosenSite(uint8_t siteIndex);
+    // The slot rows of the chosen site, read from its entry.
+    void TakeSiteSlots(const SiteEntryRows& rows);
 
     template <typename T>
     const Reply<T>& Take(const Reply<T>& reply)
@@ -60,7 +70,11 @@ public:
     }
 
 private:
-    void SetStatusFields(const StatusFields& status);
+    void NoteModeReported(uint8_t mode);
+    void Set(const StatusFields& status);
+    void Set(const ButtonMap& map);
+    void Set(const FunctionKey& key);
+    void Set(const SequenceRecord& record);
     void TakeValue(const Reply<std::monostate>&) {}
     void TakeValue(const Reply<std::vector<uint8_t>>&) {}
     void TakeValue(const Reply<SupportAnswer>&) {}

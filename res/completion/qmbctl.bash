@@ -58,7 +58,7 @@ _qmbctl()
         --resolution) _qmbctl_words "$(echo {1..11})" "$current" ;;
         --interval) _qmbctl_words "$(echo {0..7})" "$current" ;;
         --auto-click) _qmbctl_words "on off" "$current" ;;
-        --target) _qmbctl_words "1 2 4" "$current" ;;
+        --target) _qmbctl_words "right 4 5" "$current" ;;
         *) _qmbctl_words "--mode --resolution --interval --auto-click --target --help" "$current" ;;
         esac
         ;;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonDocument>
 #include <QTemporaryDir>
+
+#include <sstream>
 
 #include <map>
 #include <string>
@@ -11,6 +14,26 @@
 #include "tests/cli/run_program.h"
 
 namespace qmb {
+
+// A JSON text in one form whatever the order of its keys, so that tests
+// compare what a document says, not how its writer ordered it.
+inline std::string Canonical(const std::string& json)
+{
+    return QJsonDocument::fromJson(QByteArray::fromStdString(json)).toJson(QJsonDocument::Compact).toStdString();
+}
+
+// The lines of an output that are JSON documents, each in canonical form.
+inline std::vector<std::string> JsonLines(const std::string& out)
+{
+    std::vector<std::string> documents;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with('{') || line.starts_with('[')) {
+            documents.push_back(Canonical(line));
+        }
+    }
+    return documents;
+}
 
 class Qmbctl : public testing::Test {
 protected:

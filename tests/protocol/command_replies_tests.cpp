@@ -5,7 +5,6 @@
 
 #include "protocol/model_table.h"
 #include "protocol/mouse_commands.h"
-#include "protocol/password_state.h"
 #include "protocol/state_keeper.h"
 #include "tests/support/scripted_platform.h"
 
@@ -254,35 +253,6 @@ TEST(SignInReplies, SignOutDecodesItsReplyWithoutLookingAtByteOne)
     EXPECT_EQ(mouse.state.siteModeOn, 0);
     EXPECT_EQ(mouse.state.autoClickOn, 1);
     EXPECT_EQ(mouse.listener.notices, 1);
-}
-
-TEST(SignInReplies, SupportEnrolmentAndLockFlags)
-{
-    Mouse mouse;
-    mouse.Answer([](const Report& out) -> Report {
-        switch (out[1]) {
-        case 0xF5:
-            return {8, 0xF5, 0xF0, 0, 0, 0, 0, 0, 0};
-        case 0xFA:
-            return {8, 0xFA, 0xFF, 0x00, 0, 0, 0x40, 0, 0};
-        default:
-            return {8, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0};
-        }
-    });
-    EXPECT_EQ(mouse.keeper.Take(mouse.commands.QuerySupport()).value.supported, 1);
-    EXPECT_EQ(RefreshPasswordState(mouse.commands, mouse.keeper), 1);
-    EXPECT_EQ(mouse.state.mousePasswordEnrolled, 1);
-    EXPECT_EQ(mouse.state.mousePasswordMode, 1);
-    EXPECT_EQ(mouse.state.shortPasswordMode, 0);
-    EXPECT_EQ(mouse.state.siteModeOn, 1);
-
-    mouse.Answer([](const Report& out) { return Report{8, out[1], 0xF1, 0, 0, 0, 0, 0, 0}; });
-    EXPECT_EQ(mouse.keeper.Take(mouse.commands.QuerySupport()).value.supported, 0);
-    mouse.platform.sent.clear();
-    EXPECT_EQ(RefreshPasswordState(mouse.commands, mouse.keeper), 1);
-    EXPECT_EQ(mouse.state.mousePasswordEnrolled, 0);
-    // No password: the lock flags are not asked for.
-    EXPECT_EQ(mouse.platform.sent.size(), 1u);
 }
 
 TEST(SiteReplies, SelectSiteTellsWhichSlotsTheSiteHas)

@@ -26,18 +26,12 @@ QLineEdit* MakeSecretField(QWidget* parent, int maxLength)
     return field;
 }
 
-template <size_t N>
-std::optional<SecretUsages<N>> FieldUsages(const QLineEdit& field, size_t tableLength)
-{
-    QByteArray typed = field.text().toUtf8();
-    auto usages = ToSecretUsages<N>(std::string_view(typed.constData(), static_cast<size_t>(typed.size())),
-                                    tableLength);
-    Wipe(typed);
-    return usages;
-}
+FieldText::FieldText(const QLineEdit& field) : bytes_(field.text().toUtf8()) {}
 
-template std::optional<SecretUsages<12>> FieldUsages<12>(const QLineEdit&, size_t);
-template std::optional<SecretUsages<6>> FieldUsages<6>(const QLineEdit&, size_t);
+FieldText::~FieldText()
+{
+    Wipe(bytes_);
+}
 
 void WipeField(QLineEdit& field)
 {

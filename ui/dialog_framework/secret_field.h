@@ -1,11 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QLineEdit>
 
-#include <optional>
-
-#include "protocol/secret_usages.h"
-#include "protocol/usage_table.h"
+#include <string_view>
 
 namespace qmb {
 
@@ -13,11 +11,20 @@ namespace qmb {
 // `maxLength` of them fit.
 QLineEdit* MakeSecretField(QWidget* parent, int maxLength);
 
-// The field's text as usages by the password rule (letters and digits);
-// none when a character is refused. The field keeps its text; what this
-// made of it on the way is wiped.
-template <size_t N>
-std::optional<SecretUsages<N>> FieldUsages(const QLineEdit& field, size_t tableLength = kPasswordTableLength);
+// A field's text as UTF-8, for as long as an action needs it; wiped when
+// it goes. The field keeps its text.
+class FieldText {
+public:
+    explicit FieldText(const QLineEdit& field);
+    ~FieldText();
+    FieldText(const FieldText&) = delete;
+    FieldText& operator=(const FieldText&) = delete;
+
+    std::string_view text() const { return {bytes_.constData(), static_cast<size_t>(bytes_.size())}; }
+
+private:
+    QByteArray bytes_;
+};
 
 // Empties the field and overwrites the text it held, where Qt lets us.
 void WipeField(QLineEdit& field);

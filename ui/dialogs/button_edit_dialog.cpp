@@ -9,15 +9,15 @@
 #include "ui/controls/color_static.h"
 #include "ui/controls/group_frame.h"
 #include "ui/controls/skin_button.h"
+#include "actions/button_actions.h"
 #include "protocol/button_tables.h"
 #include "protocol/device_session.h"
 #include "protocol/function_key_table.h"
+#include "protocol/model_table.h"
 
 namespace qmb {
 
 namespace {
-
-constexpr int kModelWithoutButtons4And5 = 2;
 
 QString ButtonName(const char* name)
 {
@@ -34,13 +34,14 @@ ButtonEditDialog::ButtonEditDialog(DeviceSession& session, Language language, QW
     CreateControls(language);
     ApplyControlColours();
 
-    if (session_.modelNumber == kModelWithoutButtons4And5) {
-        for (const int id : {kButton4Label, kButton5Label, kButton4List, kButton5List}) {
-            findChild<QWidget*>(QString::number(id))->setEnabled(false);
+    if (!HasButtons4And5(session_.modelNumber)) {
+        for (QWidget* control : std::initializer_list<QWidget*>{button4And5Labels_[0], button4And5Labels_[1],
+                                                                 buttonLists_[3], buttonLists_[4]}) {
+            control->setEnabled(false);
         }
     }
 
-    session_.keeper.Take(session_.commands.QueryButtonMap());
+    ReadButtonMap(session_);
     ShowButtonMap();
     inputList_->setCurrentIndex(0);
     ShowFunctionOf(0);
@@ -103,12 +104,18 @@ void ButtonEditDialog::CreateControls(Language language)
     for (size_t i = 0; i < buttonLists_.size(); ++i) {
         buttonLists_[i] = list(kLeftList + static_cast<int>(i));
     }
+    button4And5Labels_ = {findChild<QWidget*>(QString::number(kButton4Label)),
+                          findChild<QWidget*>(QString::number(kButton5Label))};
     inputList_ = list(kInputList);
     functionList_ = list(kFunctionList);
-    connect(button(kInitialValueButton), &QAbstractButton::clicked, this, &ButtonEditDialog::OnInitialValue);
-    connect(button(kSaveButtonsButton), &QAbstractButton::clicked, this, &ButtonEditDialog::OnSaveButtons);
-    connect(button(kSaveFunctionButton), &QAbstractButton::clicked, this, &ButtonEditDialog::OnSaveFunction);
-    connect(button(kExitEditingButton), &QAbstractButton::clicked, this, &QDialog::accept);
+    initialValue_ = button(kInitialValueButton);
+    saveButtons_ = button(kSaveButtonsButton);
+    saveFunction_ = button(kSaveFunctionButton);
+    exit_ = button(kExitEditingButton);
+    connect(initialValue_, &QAbstractButton::clicked, this, &ButtonEditDialog::OnInitialValue);
+    connect(saveButtons_, &QAbstractButton::clicked, this, &ButtonEditDialog::OnSaveButtons);
+    connect(saveFunction_, &QAbstractButton::clicked, this, &ButtonEditDialog::OnSaveFunction);
+    connect(exit_, &QAbstractButton::clicked, this, &QDialog::accept);
 }
 
 void ButtonEditDialog::ShowButtonMap()
@@ -122,16 +129,8 @@ void ButtonEditDialog::ShowButtonMap()
 
 void ButtonEditDialog::ShowFunctionOf(int input)
 {
-    session_.keeper.Take(session_.commands.ReadFunctionKey(FunctionKeyAddress(input)));
+    ReadFunctionKey(session_, input);
     functionList_->setCurrentIndex(FunctionKeyRowOf(session_.state.functionKey));
-}
-
-void ButtonEditDialog::WriteButtonMap()
-{
-    session_.keeper.Take(session_.commands.WriteButtonMap(session_.state.buttonMap));
-    // Whether or not the mouse took the map, it is asked to work by it.
-    session_.state.mode = static_cast<uint8_t>(Mode::Button);
-    session_.keeper.Take(session_.commands.WriteStatus(StatusOf(session_.state)));
 }
 
 void ButtonEditDialog::OnInitialValue()
@@ -139,29 +138,23 @@ void ButtonEditDialog::OnInitialValue()
     for (size_t i = 0; i < buttonLists_.size(); ++i) {
         buttonLists_[i]->setCurrentIndex(static_cast<int>(i));
     }
-    session_.state.buttonMap = kDefaultButtonMap;
-    WriteButtonMap();
+    SaveButtonMap(session_, kDefaultButtonMap);
 }
 
 void ButtonEditDialog::OnSaveButtons()
 {
     // A list without a selection saves mask 0, as the mouse has always
     // been sent it.
+    ButtonMap map{};
     for (size_t i = 0; i < buttonLists_.size(); ++i) {
-        session_.state.buttonMap[i] = IndexToMask(buttonLists_[i]->currentIndex());
+        map[i] = IndexToMask(buttonLists_[i]->currentIndex());
     }
-    WriteButtonMap();
+    SaveButtonMap(session_, map);
 }
 
 void ButtonEditDialog::OnSaveFunction()
 {
-    const int row = functionList_->currentIndex();
-    session_.state.functionKey =
-        row >= 0 ? FunctionKeyBytes(FunctionKeyTable[static_cast<size_t>(row)]) : FunctionKey{};
-    session_.keeper.Take(
-        session_.commands.WriteFunctionKey(FunctionKeyAddress(inputList_->currentIndex()), session_.state.functionKey));
-    session_.state.mode = static_cast<uint8_t>(Mode::Function);
-    session_.keeper.Take(session_.commands.WriteStatus(StatusOf(session_.state)));
+    SaveFunctionKey(session_, inputList_->currentIndex(), functionList_->currentIndex());
 }
 
 }  // namespace qmb

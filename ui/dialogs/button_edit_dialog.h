@@ -9,6 +9,7 @@ class QComboBox;
 
 namespace qmb {
 
+class SkinButton;
 struct DeviceSession;
 
 // "Button Editing": what the mouse's five buttons act as (saved, the mouse
@@ -32,12 +33,16 @@ private:
     void OnInitialValue();
     void OnSaveButtons();
     void OnSaveFunction();
-    void WriteButtonMap();
 
     DeviceSession& session_;
     std::array<QComboBox*, 5> buttonLists_{};
+    std::array<QWidget*, 2> button4And5Labels_{};
     QComboBox* inputList_ = nullptr;
     QComboBox* functionList_ = nullptr;
+    SkinButton* initialValue_ = nullptr;
+    SkinButton* saveButtons_ = nullptr;
+    SkinButton* saveFunction_ = nullptr;
+    SkinButton* exit_ = nullptr;
 };
 
 }  // namespace qmb

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 
 #include <map>
-#include <optional>
 
 #include "ui/notice/notice_popup.h"
 #include "ui/controls/group_frame.h"
@@ -12,6 +11,7 @@
 #include "ui/dialogs/login_layout.h"
 #include "ui/dialog_framework/secret_field.h"
 #include "device/device_watcher.h"
+#include "actions/password_actions.h"
 #include "protocol/device_session.h"
 
 namespace qmb {
@@ -21,32 +21,19 @@ namespace {
 constexpr int kPasswordLength = 12;
 constexpr int kShortPasswordLength = 6;
 
-// Whether the mouse took the field's password; none when a character was
-// refused and nothing was sent.
-template <size_t N>
-std::optional<bool> SignInWith(DeviceSession& session, const QLineEdit& field,
-                               Reply<StatusFields> (MouseCommands::*signIn)(const SecretUsages<N>&))
-{
-    const auto usages = FieldUsages<N>(field);
-    if (!usages) {
-        return std::nullopt;
-    }
-    return session.keeper.Take((session.commands.*signIn)(*usages)).ok();
-}
-
 }  // namespace
 
 LoginDialog::LoginDialog(DeviceSession& session, DeviceWatcher& watcher, Language language, QWidget* parent)
     : SkinnedDialog(parent),
       session_(session),
       watcher_(watcher),
-      asksShortPassword_(session.state.mousePasswordMode == 1)
+      asksShortPassword_(SignInAsksShortPassword(session.state))
 {
     setObjectName("154");
     setFixedSize(UnitsToPixels(ForLanguage(language, kLoginUnitsEnglish, kLoginUnitsKorean)));
     CreateControls(language);
     ApplyControlColours();
-    findChild<QLineEdit*>(QString::number(asksShortPassword_ ? kSignInPasswordField : kSignInShortField))->hide();
+    (asksShortPassword_ ? password_ : shortPassword_)->hide();
     shownField()->setFocus();
 }
 
@@ -77,40 +64,34 @@ void LoginDialog::CreateControls(Language language)
         }
         return nullptr;
     });
+    password_ = findChild<QLineEdit*>(QString::number(kSignInPasswordField));
+    shortPassword_ = findChild<QLineEdit*>(QString::number(kSignInShortField));
     connect(button(kSignInOkButton), &QAbstractButton::clicked, this, &LoginDialog::OnSignIn);
     connect(button(kSignInExitButton), &QAbstractButton::clicked, this, &QDialog::reject);
-}
-
-QLineEdit* LoginDialog::shownField() const
-{
-    return findChild<QLineEdit*>(QString::number(asksShortPassword_ ? kSignInShortField : kSignInPasswordField));
 }
 
 void LoginDialog::OnSignIn()
 {
     QLineEdit* field = shownField();
-    if (field->text().isEmpty()) {
+    switch (SignIn(session_, FieldText(*field).text())) {
+    case ActionResult::Done:
+        // The mouse answered with its state, signed in; the watcher's next
+        // find of it is no new arrival.
+        watcher_.SetPresence(DevicePresence::JustDetected);
+        ShowNotice(tr("Match Ok!"), kSignInNoticeColour, kNoticeMilliseconds);
+        accept();
+        return;
+    case ActionResult::EmptyInput:
         ShowFailureNotice(tr("Input PWD."));
         return;
-    }
-    const std::optional<bool> accepted =
-        asksShortPassword_ ? SignInWith<kShortPasswordLength>(session_, *field, &MouseCommands::SignInShortPassword)
-                           : SignInWith<kPasswordLength>(session_, *field, &MouseCommands::SignInMousePassword);
-    if (!accepted) {
+    case ActionResult::InvalidKeys:
         ShowFailureNotice(tr("Invalid keys!"));
         WipeField(*field);
         return;
-    }
-    if (!*accepted) {
+    default:
         // A mouse that does not answer cannot be told from one that says no.
         ShowFailureNotice(tr("Not Match!"));
-        return;
     }
-    // The mouse answered with its state, signed in; the watcher's next find
-    // of it is no new arrival.
-    watcher_.SetPresence(DevicePresence::JustDetected);
-    ShowNotice(tr("Match Ok!"), kSignInNoticeColour, kNoticeMilliseconds);
-    accept();
 }
 
 void LoginDialog::keyPressEvent(QKeyEvent* event)
@@ -136,10 +117,8 @@ void LoginDialog::done(int result)
 
 void LoginDialog::WipeFields()
 {
-    for (const int id : {kSignInPasswordField, kSignInShortField}) {
-        if (auto* field = findChild<QLineEdit*>(QString::number(id))) {
-            WipeField(*field);
-        }
+    for (QLineEdit* field : {password_, shortPassword_}) {
+        WipeField(*field);
     }
 }
 

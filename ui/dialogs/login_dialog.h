@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/dialog_framework/skinned_dialog.h"
 #include "ui/controls/language.h"
+#include "ui/dialog_framework/skinned_dialog.h"
 
 class QLineEdit;
 
@@ -22,7 +22,7 @@ public:
     ~LoginDialog() override;
 
     // The field the mouse asks for.
-    QLineEdit* shownField() const;
+    QLineEdit* shownField() const { return asksShortPassword_ ? shortPassword_ : password_; }
 
     void done(int result) override;
 
@@ -37,6 +37,8 @@ private:
     DeviceSession& session_;
     DeviceWatcher& watcher_;
     const bool asksShortPassword_;
+    QLineEdit* password_ = nullptr;
+    QLineEdit* shortPassword_ = nullptr;
 };
 
 }  // namespace qmb

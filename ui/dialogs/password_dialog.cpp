@@ -4,13 +4,14 @@
 
 #include <map>
 
-#include "ui/notice/notice_popup.h"
+#include "actions/password_actions.h"
+#include "protocol/device_session.h"
 #include "ui/controls/color_static.h"
 #include "ui/controls/group_frame.h"
 #include "ui/controls/skin_button.h"
-#include "ui/dialogs/password_layout.h"
 #include "ui/dialog_framework/secret_field.h"
-#include "protocol/device_session.h"
+#include "ui/dialogs/password_layout.h"
+#include "ui/notice/notice_popup.h"
 
 namespace qmb {
 
@@ -28,15 +29,15 @@ PasswordDialog::PasswordDialog(DeviceSession& session, Language language, QWidge
     setFixedSize(UnitsToPixels(ForLanguage(language, kPasswordUnitsEnglish, kPasswordUnitsKorean)));
     CreateControls(language);
     ApplyControlColours();
-    field(kShortPasswordField)->hide();
+    shortPassword_->hide();
     if (session_.state.mousePasswordEnrolled == 1) {
-        findChild<GroupFrame*>(QString::number(kPasswordGroup))->setTitle(tr("Update Mouse Password"));
-        button(kSavePasswordButton)->setText(tr("Modify PWD."));
+        group_->setTitle(tr("Update Mouse Password"));
+        save_->setText(tr("Modify PWD."));
     } else {
-        button(kSavePasswordButton)->setText(tr("Save PWD."));
+        save_->setText(tr("Save PWD."));
         // Signing out is offered only once there is a password to sign in
         // with.
-        button(kSignOutButton)->hide();
+        signOut_->hide();
     }
 }
 
@@ -67,10 +68,13 @@ void PasswordDialog::CreateControls(Language language)
     PlaceControls<PasswordKind>(kPasswordLayout, language, [&](const ControlPlace<PasswordKind>& place) -> QWidget* {
         switch (place.kind) {
         case PasswordKind::GroupBox:
-            return AddGroup(textOf(texts, place.id));
+            return group_ = AddGroup(textOf(texts, place.id));
         case PasswordKind::Label: {
             ColorStatic* label = AddLabel(textOf(texts, place.id));
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            if (place.id == kVerificationLabel) {
+                verificationLabel_ = label;
+            }
             return label;
         }
         case PasswordKind::Field:
@@ -80,12 +84,18 @@ void PasswordDialog::CreateControls(Language language)
         }
         return nullptr;
     });
-    connect(button(kSavePasswordButton), &QAbstractButton::clicked, this, &PasswordDialog::OnSavePassword);
-    connect(button(kShortPasswordButton), &QAbstractButton::clicked, this, &PasswordDialog::OnShortPassword);
-    connect(button(kSignOutButton), &QAbstractButton::clicked, this, &PasswordDialog::OnSignOut);
-    connect(button(kExitPasswordButton), &QAbstractButton::clicked, this, &QDialog::accept);
-    connect(field(kPasswordField), &QLineEdit::textChanged, this,
-            [this] { button(kSavePasswordButton)->setEnabled(true); });
+    password_ = field(kPasswordField);
+    verification_ = field(kVerificationField);
+    shortPassword_ = field(kShortPasswordField);
+    save_ = button(kSavePasswordButton);
+    shortPasswordButton_ = button(kShortPasswordButton);
+    signOut_ = button(kSignOutButton);
+    exit_ = button(kExitPasswordButton);
+    connect(save_, &QAbstractButton::clicked, this, &PasswordDialog::OnSavePassword);
+    connect(shortPasswordButton_, &QAbstractButton::clicked, this, &PasswordDialog::OnShortPassword);
+    connect(signOut_, &QAbstractButton::clicked, this, &PasswordDialog::OnSignOut);
+    connect(exit_, &QAbstractButton::clicked, this, &QDialog::accept);
+    connect(password_, &QLineEdit::textChanged, this, [this] { save_->setEnabled(true); });
 }
 
 QLineEdit* PasswordDialog::field(int id) const
@@ -99,41 +109,38 @@ void PasswordDialog::OnSavePassword()
         SaveShortPassword();
         return;
     }
-    QLineEdit* password = field(kPasswordField);
-    QLineEdit* verification = field(kVerificationField);
-    if (password->text().isEmpty() || verification->text().isEmpty()) {
+    const FieldText password(*password_);
+    const FieldText again(*verification_);
+    switch (SetMousePassword(session_, password.text(), again.text())) {
+    case ActionResult::EmptyInput:
         ShowFailureNotice(tr("Input PWD."));
         return;
-    }
-    if (password->text() != verification->text()) {
+    case ActionResult::NotMatching:
         ShowFailureNotice(tr("Not Match!"));
         return;
-    }
-    const auto usages = FieldUsages<kPasswordLength>(*password);
-    if (!usages) {
+    case ActionResult::InvalidKeys:
         ShowFailureNotice(tr("Invalid keys!"));
-        WipeField(*password);
-        WipeField(*verification);
+        WipeField(*password_);
+        WipeField(*verification_);
         return;
+    default:
+        // Until the password is typed again, saving it twice sends nothing
+        // new.
+        save_->setEnabled(false);
     }
-    session_.keeper.Take(session_.commands.WriteMousePassword(*usages));
-    // Until the password is typed again, saving it twice sends nothing new.
-    button(kSavePasswordButton)->setEnabled(false);
 }
 
 void PasswordDialog::SaveShortPassword()
 {
-    QLineEdit* shortPassword = field(kShortPasswordField);
-    if (shortPassword->text().isEmpty()) {
+    const ActionResult result = SetShortPassword(session_, FieldText(*shortPassword_).text());
+    if (result == ActionResult::EmptyInput) {
         ShowFailureNotice(tr("Input PWD."));
         return;
     }
-    if (const auto usages = FieldUsages<kShortPasswordLength>(*shortPassword)) {
-        session_.keeper.Take(session_.commands.WriteShortPassword(*usages));
-    } else {
+    if (result == ActionResult::InvalidKeys) {
         ShowFailureNotice(tr("Invalid keys!"));
     }
-    WipeField(*shortPassword);
+    WipeField(*shortPassword_);
 }
 
 void PasswordDialog::OnShortPassword()
@@ -141,29 +148,27 @@ void PasswordDialog::OnShortPassword()
     if (shortMode_) {
         // The layout stays; the mouse's short password goes.
         shortMode_ = false;
-        session_.keeper.Take(session_.commands.ClearShortPassword());
+        DeleteShortPassword(session_);
         return;
     }
     shortMode_ = true;
-    field(kPasswordField)->hide();
-    field(kVerificationField)->hide();
-    findChild<ColorStatic*>(QString::number(kVerificationLabel))->hide();
-    QLineEdit* shortPassword = field(kShortPasswordField);
-    shortPassword->show();
-    findChild<GroupFrame*>(QString::number(kPasswordGroup))->setTitle(tr("Set Short PWD."));
-    button(kSavePasswordButton)->setText(session_.state.shortPasswordMode == 1 ? tr("Modify Short PWD.")
-                                                                               : tr("Save Short PWD.", "saving"));
-    button(kShortPasswordButton)->setText(tr("Delete Short PWD."));
+    password_->hide();
+    verification_->hide();
+    verificationLabel_->hide();
+    shortPassword_->show();
+    group_->setTitle(tr("Set Short PWD."));
+    save_->setText(session_.state.shortPasswordMode == 1 ? tr("Modify Short PWD.") : tr("Save Short PWD.", "saving"));
+    shortPasswordButton_->setText(tr("Delete Short PWD."));
     // A password just saved left the button resting until its field
     // changes, and that field is gone now: the short password could never
     // be saved.
-    button(kSavePasswordButton)->setEnabled(true);
-    shortPassword->setFocus();
+    save_->setEnabled(true);
+    shortPassword_->setFocus();
 }
 
 void PasswordDialog::OnSignOut()
 {
-    session_.keeper.Take(session_.commands.SignOut());
+    SignOut(session_);
     accept();
 }
 
@@ -175,10 +180,8 @@ void PasswordDialog::done(int result)
 
 void PasswordDialog::WipeFields()
 {
-    for (const int id : {kPasswordField, kVerificationField, kShortPasswordField}) {
-        if (QLineEdit* secret = field(id)) {
-            WipeField(*secret);
-        }
+    for (QLineEdit* secret : {password_, verification_, shortPassword_}) {
+        WipeField(*secret);
     }
 }
 

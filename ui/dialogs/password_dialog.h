@@ -1,12 +1,14 @@
 #pragma once
 
-#include "ui/dialog_framework/skinned_dialog.h"
 #include "ui/controls/language.h"
+#include "ui/dialog_framework/skinned_dialog.h"
 
 class QLineEdit;
 
 namespace qmb {
 
+class ColorStatic;
+class GroupFrame;
 struct DeviceSession;
 
 // "Password Setting": sets or changes the mouse password (typed twice),
@@ -20,7 +22,6 @@ public:
     ~PasswordDialog() override;
 
     QLineEdit* field(int id) const;
-    bool shortMode() const { return shortMode_; }
 
     void done(int result) override;
 
@@ -33,6 +34,15 @@ private:
     void WipeFields();
 
     DeviceSession& session_;
+    GroupFrame* group_ = nullptr;
+    ColorStatic* verificationLabel_ = nullptr;
+    QLineEdit* password_ = nullptr;
+    QLineEdit* verification_ = nullptr;
+    QLineEdit* shortPassword_ = nullptr;
+    SkinButton* save_ = nullptr;
+    SkinButton* shortPasswordButton_ = nullptr;
+    SkinButton* signOut_ = nullptr;
+    SkinButton* exit_ = nullptr;
     bool shortMode_ = false;
 };
 

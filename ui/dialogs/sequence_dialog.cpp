@@ -12,6 +12,7 @@
 #include "ui/controls/color_static.h"
 #include "ui/controls/group_frame.h"
 #include "ui/controls/skin_button.h"
+#include "actions/sequence_actions.h"
 #include "protocol/device_session.h"
 #include "protocol/sequence_tables.h"
 
@@ -38,8 +39,8 @@ SequenceDialog::SequenceDialog(DeviceSession& session, Language language, QWidge
     CreateControls(language);
     ApplyControlColours();
     // Nothing may be written before the mouse's own settings are shown.
-    button(kApplySequenceButton)->setEnabled(false);
-    button(kOkSequenceButton)->setEnabled(false);
+    apply_->setEnabled(false);
+    ok_->setEnabled(false);
     QTimer::singleShot(kFirstReadDelayMs, this, &SequenceDialog::ShowSettings);
 }
 
@@ -88,16 +89,30 @@ void SequenceDialog::CreateControls(Language language)
         return nullptr;
     });
 
-    list(kTargetList)->addItems({tr("R.Button"), tr("4-Button"), tr("5-Button")});
-    list(kApplyButtonList)->addItems({tr("L.Button "), tr("R.Button")});
-    FillRange(list(kRunCountList), kRunCounts, "%2d times");
-    FillRange(list(kClickOnList), kClickTimes, "%d msec");
-    FillRange(list(kClickOffList), kClickTimes, "%d msec");
-    FillRange(list(kRunCycleList), kRunCycles, "%d msec");
+    targetList_ = list(kTargetList);
+    runCountList_ = list(kRunCountList);
+    clickOnList_ = list(kClickOnList);
+    clickOffList_ = list(kClickOffList);
+    runCycleList_ = list(kRunCycleList);
+    applyButtonList_ = list(kApplyButtonList);
+    for (size_t i = 0; i < kStyleChoices.size(); ++i) {
+        styleChoices_[i] = findChild<QRadioButton*>(QString::number(kStyleChoices[i]));
+    }
+    useRunCycle_ = findChild<QCheckBox*>(QString::number(kUseRunCycleCheck));
+    apply_ = button(kApplySequenceButton);
+    ok_ = button(kOkSequenceButton);
+    cancel_ = button(kCancelSequenceButton);
 
-    connect(button(kApplySequenceButton), &QAbstractButton::clicked, this, &SequenceDialog::OnApply);
-    connect(button(kOkSequenceButton), &QAbstractButton::clicked, this, &SequenceDialog::OnOk);
-    connect(button(kCancelSequenceButton), &QAbstractButton::clicked, this, &QDialog::reject);
+    targetList_->addItems({tr("R.Button"), tr("4-Button"), tr("5-Button")});
+    applyButtonList_->addItems({tr("L.Button "), tr("R.Button")});
+    FillRange(runCountList_, kRunCounts, "%2d times");
+    FillRange(clickOnList_, kClickTimes, "%d msec");
+    FillRange(clickOffList_, kClickTimes, "%d msec");
+    FillRange(runCycleList_, kRunCycles, "%d msec");
+
+    connect(apply_, &QAbstractButton::clicked, this, &SequenceDialog::OnApply);
+    connect(ok_, &QAbstractButton::clicked, this, &SequenceDialog::OnOk);
+    connect(cancel_, &QAbstractButton::clicked, this, &QDialog::reject);
 }
 
 QRadioButton* SequenceDialog::choice(int id) const
@@ -105,59 +120,50 @@ QRadioButton* SequenceDialog::choice(int id) const
     return findChild<QRadioButton*>(QString::number(id));
 }
 
-QCheckBox* SequenceDialog::useRunCycle() const
-{
-    return findChild<QCheckBox*>(QString::number(kUseRunCycleCheck));
-}
-
 void SequenceDialog::ShowSettings()
 {
-    session_.keeper.Take(session_.commands.QueryStatus());
-    if (!session_.keeper.Take(session_.commands.QuerySequence()).ok()) {
+    if (ReadSequence(session_) != ActionResult::Done) {
         ShowFailureNotice(tr("Failed of config read!"));
     }
     const DeviceState& state = session_.state;
     // A target, count, time or cycle the lists do not hold leaves its list
     // without a selection.
-    list(kTargetList)->setCurrentIndex(EntryOfValue(kAutoClickTargets, state.autoClickTarget).value_or(0));
-    list(kRunCountList)->setCurrentIndex(kRunCounts.EntryOf(state.runCount));
-    list(kClickOnList)->setCurrentIndex(kClickTimes.EntryOf(state.clickOnTime));
-    list(kClickOffList)->setCurrentIndex(kClickTimes.EntryOf(state.clickOffTime));
-    list(kRunCycleList)->setCurrentIndex(kRunCycles.EntryOf(state.runCycle));
-    list(kApplyButtonList)->setCurrentIndex(EntryOfValue(kApplyButtons, state.applyButton).value_or(-1));
+    targetList_->setCurrentIndex(EntryOfValue(kAutoClickTargets, state.autoClickTarget).value_or(0));
+    runCountList_->setCurrentIndex(kRunCounts.EntryOf(state.runCount));
+    clickOnList_->setCurrentIndex(kClickTimes.EntryOf(state.clickOnTime));
+    clickOffList_->setCurrentIndex(kClickTimes.EntryOf(state.clickOffTime));
+    runCycleList_->setCurrentIndex(kRunCycles.EntryOf(state.runCycle));
+    applyButtonList_->setCurrentIndex(EntryOfValue(kApplyButtons, state.applyButton).value_or(-1));
     if (const auto style = EntryOfValue(kSequenceStyles, state.sequenceMode)) {
-        choice(kStyleChoices[static_cast<size_t>(*style)])->setChecked(true);
+        styleChoices_[static_cast<size_t>(*style)]->setChecked(true);
     }
-    useRunCycle()->setChecked(state.useRunCycle != 0);
-    button(kApplySequenceButton)->setEnabled(true);
-    button(kOkSequenceButton)->setEnabled(true);
+    useRunCycle_->setChecked(state.useRunCycle != 0);
+    apply_->setEnabled(true);
+    ok_->setEnabled(true);
     shown_ = true;
 }
 
 void SequenceDialog::OnApply()
 {
-    DeviceState& state = session_.state;
-    const int target = list(kTargetList)->currentIndex();
-    if (target >= 0) {
-        state.autoClickTarget = kAutoClickTargets[static_cast<size_t>(target)].value;
-    }
+    const int target = targetList_->currentIndex();
+    SequenceRecord record;
     // A list left without a selection gives what its entry -1 stands for,
     // as the mouse has always been sent it.
-    state.runCount = kRunCounts.ValueOf(list(kRunCountList)->currentIndex());
-    state.clickOnTime = kClickTimes.ValueOf(list(kClickOnList)->currentIndex());
-    state.clickOffTime = kClickTimes.ValueOf(list(kClickOffList)->currentIndex());
-    state.runCycle = kRunCycles.ValueOf(list(kRunCycleList)->currentIndex());
-    state.applyButton = static_cast<uint8_t>(list(kApplyButtonList)->currentIndex() + 1);
-    state.sequenceMode = 0;
-    for (size_t i = 0; i < kStyleChoices.size(); ++i) {
-        if (choice(kStyleChoices[i])->isChecked()) {
-            state.sequenceMode = kSequenceStyles[i].value;
+    record.runCount = kRunCounts.ValueOf(runCountList_->currentIndex());
+    record.clickOnTime = kClickTimes.ValueOf(clickOnList_->currentIndex());
+    record.clickOffTime = kClickTimes.ValueOf(clickOffList_->currentIndex());
+    record.runCycle = kRunCycles.ValueOf(runCycleList_->currentIndex());
+    record.applyButton = static_cast<uint8_t>(applyButtonList_->currentIndex() + 1);
+    for (size_t i = 0; i < styleChoices_.size(); ++i) {
+        if (styleChoices_[i]->isChecked()) {
+            record.sequenceMode = kSequenceStyles[i].value;
         }
     }
-    state.useRunCycle = useRunCycle()->isChecked() ? 1 : 0;
+    record.useRunCycle = useRunCycle_->isChecked() ? 1 : 0;
     applied_ = true;
-    session_.keeper.Take(session_.commands.WriteSequence(SequenceOf(state)));
-    session_.keeper.Take(session_.commands.WriteStatus(StatusOf(state)));
+    SaveSequence(session_,
+                 target >= 0 ? std::optional(kAutoClickTargets[static_cast<size_t>(target)].value) : std::nullopt,
+                 record);
 }
 
 void SequenceDialog::OnOk()

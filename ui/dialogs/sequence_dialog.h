@@ -1,9 +1,12 @@
 #pragma once
 
-#include "ui/dialog_framework/skinned_dialog.h"
+#include <array>
+
 #include "ui/controls/language.h"
+#include "ui/dialog_framework/skinned_dialog.h"
 
 class QCheckBox;
+class QComboBox;
 class QRadioButton;
 
 namespace qmb {
@@ -25,7 +28,7 @@ public:
     // The settings have been read and shown.
     bool shown() const { return shown_; }
     QRadioButton* choice(int id) const;
-    QCheckBox* useRunCycle() const;
+    QCheckBox* useRunCycle() const { return useRunCycle_; }
 
 private:
     void CreateControls(Language language);
@@ -34,6 +37,18 @@ private:
     void OnOk();
 
     DeviceSession& session_;
+    QComboBox* targetList_ = nullptr;
+    QComboBox* runCountList_ = nullptr;
+    QComboBox* clickOnList_ = nullptr;
+    QComboBox* clickOffList_ = nullptr;
+    QComboBox* runCycleList_ = nullptr;
+    QComboBox* applyButtonList_ = nullptr;
+    // In the order of the start/stop styles.
+    std::array<QRadioButton*, 3> styleChoices_{};
+    QCheckBox* useRunCycle_ = nullptr;
+    SkinButton* apply_ = nullptr;
+    SkinButton* ok_ = nullptr;
+    SkinButton* cancel_ = nullptr;
     bool applied_ = false;
     bool shown_ = false;
 };

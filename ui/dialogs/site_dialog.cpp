@@ -14,6 +14,7 @@
 #include "settings/settings_keys.h"
 #include "ui/dialogs/site_layout.h"
 #include "settings/site_titles.h"
+#include "actions/site_actions.h"
 #include "protocol/device_session.h"
 #include "protocol/site_tables.h"
 
@@ -36,27 +37,23 @@ SiteDialog::SiteDialog(DeviceSession& session, Language language, QWidget* paren
     ApplyControlColours();
     // A password goes to the site the mouse selected at the last ID save:
     // none yet.
-    button(kSaveSitePasswordButton)->setEnabled(false);
+    savePassword_->setEnabled(false);
     LoadTitles();
 
+    LoadSiteSlots(session_);
     const DeviceState& state = session_.state;
-    SiteEntryRows rows;
-    if (state.siteComplete == 1 || state.siteIdAssigned == 1 || state.sitePasswordAssigned == 1) {
-        // An assigned item's slot is read, so that its Delete has a slot to
-        // empty.
-        rows = session_.keeper.Take(session_.commands.ReadSiteEntry(SiteAddress())).value;
-    }
     if (state.siteComplete == 1) {
-        ShowSiteItems(rows.idRow, rows.passwordRow, rows.idRow != 0, rows.passwordRow != 0);
+        ShowSiteItems(state.siteIdSlot != 0, state.sitePasswordSlot != 0);
     } else {
-        ShowSiteItems(rows.idRow, rows.passwordRow, state.siteIdAssigned == 0, state.sitePasswordAssigned == 0);
+        // An assigned item not yet known keeps the template's "Save" with
+        // its Delete on.
+        ShowSiteItems(state.siteIdAssigned == 0, state.sitePasswordAssigned == 0);
     }
 }
 
 SiteDialog::~SiteDialog()
 {
-    WipeField(*field(kIdField));
-    WipeField(*field(kSitePasswordField));
+    WipeFields();
 }
 
 void SiteDialog::CreateControls(Language language)
@@ -116,17 +113,21 @@ void SiteDialog::CreateControls(Language language)
         }
         return nullptr;
     });
-    connect(titles(), &QComboBox::activated, this, &SiteDialog::OnSelectSite);
-    connect(button(kSaveIdButton), &QAbstractButton::clicked, this, &SiteDialog::OnSaveId);
-    connect(button(kDeleteIdButton), &QAbstractButton::clicked, this, &SiteDialog::OnDeleteId);
-    connect(button(kSaveSitePasswordButton), &QAbstractButton::clicked, this, &SiteDialog::OnSavePassword);
-    connect(button(kDeletePasswordButton), &QAbstractButton::clicked, this, &SiteDialog::OnDeletePassword);
+    titles_ = list(kTitleList);
+    id_ = field(kIdField);
+    password_ = field(kSitePasswordField);
+    idSlotName_ = slotName(kIdSlotName);
+    passwordSlotName_ = slotName(kPasswordSlotName);
+    saveId_ = button(kSaveIdButton);
+    deleteId_ = button(kDeleteIdButton);
+    savePassword_ = button(kSaveSitePasswordButton);
+    deletePassword_ = button(kDeletePasswordButton);
+    connect(titles_, &QComboBox::activated, this, &SiteDialog::OnSelectSite);
+    connect(saveId_, &QAbstractButton::clicked, this, &SiteDialog::OnSaveId);
+    connect(deleteId_, &QAbstractButton::clicked, this, &SiteDialog::OnDeleteId);
+    connect(savePassword_, &QAbstractButton::clicked, this, &SiteDialog::OnSavePassword);
+    connect(deletePassword_, &QAbstractButton::clicked, this, &SiteDialog::OnDeletePassword);
     connect(button(kExitSiteButton), &QAbstractButton::clicked, this, &QDialog::accept);
-}
-
-QComboBox* SiteDialog::titles() const
-{
-    return list(kTitleList);
 }
 
 QLineEdit* SiteDialog::field(int id) const
@@ -139,51 +140,34 @@ ColorStatic* SiteDialog::slotName(int id) const
     return findChild<ColorStatic*>(QString::number(id));
 }
 
-uint8_t SiteDialog::SiteAddress() const
-{
-    return static_cast<uint8_t>(SiteTable[session_.state.siteIndex].entryAddress);
-}
-
 void SiteDialog::LoadTitles()
 {
     // Before any title is stored there are none to list; the 31 sites are
     // offered empty, so that the first title can be typed for one of them.
     const auto stored = LoadSiteTitles();
     const std::vector<std::string> shown = stored.value_or(std::vector<std::string>(kSiteSlotCount));
-    titles()->clear();
+    titles_->clear();
     for (const auto& title : shown) {
-        titles()->addItem(QString::fromStdString(title));
+        titles_->addItem(QString::fromStdString(title));
     }
-    if (session_.state.siteIndex >= SiteTable.size()) {
-        session_.state.siteIndex = 0;
-    }
-    titles()->setCurrentIndex(session_.state.siteIndex);
+    titles_->setCurrentIndex(session_.state.siteIndex);
 }
 
-void SiteDialog::ShowSiteItems(uint8_t idRow, uint8_t passwordRow, bool idKnown, bool passwordKnown)
+void SiteDialog::ShowSiteItems(bool idKnown, bool passwordKnown)
 {
-    // An item whose state is known shows it; one assigned but not known
-    // keeps the template's "Save" with its Delete on.
-    const auto show = [this](bool enrolled, ItemMode& mode, int save, int remove) {
-        mode = enrolled ? ItemMode::Rewrite : ItemMode::Enrol;
-        button(save)->setText(enrolled ? tr("Modify") : tr("Save", "not enrolled"));
-        button(remove)->setEnabled(enrolled);
+    const DeviceState& state = session_.state;
+    const auto show = [this](bool enrolled, SkinButton* save, SkinButton* remove) {
+        save->setText(enrolled ? tr("Modify") : tr("Save", "not enrolled"));
+        remove->setEnabled(enrolled);
     };
     if (idKnown) {
-        show(idRow != 0, idMode_, kSaveIdButton, kDeleteIdButton);
+        show(state.siteIdSlot != 0, saveId_, deleteId_);
     }
     if (passwordKnown) {
-        show(passwordRow != 0, passwordMode_, kSaveSitePasswordButton, kDeletePasswordButton);
+        show(state.sitePasswordSlot != 0, savePassword_, deletePassword_);
     }
-    ShowSlots(idRow, passwordRow);
-}
-
-void SiteDialog::ShowSlots(uint8_t idRow, uint8_t passwordRow)
-{
-    session_.state.siteIdSlot = idRow;
-    session_.state.sitePasswordSlot = passwordRow;
-    slotName(kIdSlotName)->setText(QString::fromUtf8(IdSlotNickname(idRow)));
-    slotName(kPasswordSlotName)->setText(QString::fromUtf8(PasswordSlotNickname(passwordRow)));
+    idSlotName_->setText(QString::fromUtf8(IdSlotNickname(state.siteIdSlot)));
+    passwordSlotName_->setText(QString::fromUtf8(PasswordSlotNickname(state.sitePasswordSlot)));
 }
 
 void SiteDialog::OnSelectSite(int entry)
@@ -191,83 +175,73 @@ void SiteDialog::OnSelectSite(int entry)
     if (entry < 0) {
         return;
     }
-    session_.state.siteIndex = static_cast<uint8_t>(entry);
-    const auto rows = session_.keeper.Take(session_.commands.ReadSiteEntry(SiteAddress())).value;
+    ShowSite(session_, entry);
     // The password's Save keeps its state: it waits for an ID save.
-    const bool passwordSaveOn = button(kSaveSitePasswordButton)->isEnabled();
-    ShowSiteItems(rows.idRow, rows.passwordRow, true, true);
-    button(kSaveSitePasswordButton)->setEnabled(passwordSaveOn);
+    const bool passwordSaveOn = savePassword_->isEnabled();
+    ShowSiteItems(true, true);
+    savePassword_->setEnabled(passwordSaveOn);
+}
+
+bool SiteDialog::Save(SiteItem item, QLineEdit& field, const QString& noFreeSlot)
+{
+    switch (SaveSiteSecret(session_, item, FieldText(field).text())) {
+    case ActionResult::EmptyInput:
+        ShowFailureNotice(tr("Input PWD."));
+        return false;
+    case ActionResult::InvalidKeys:
+        ShowFailureNotice(tr("Invalid keys!"));
+        WipeField(field);
+        return false;
+    case ActionResult::NoFreeSlot:
+        ShowFailureNotice(noFreeSlot);
+        return false;
+    default:
+        // Whatever the mouse made of it, the title is the user's.
+        StoreTitle();
+        return true;
+    }
 }
 
 void SiteDialog::OnSaveId()
 {
-    QLineEdit* id = field(kIdField);
-    if (id->text().isEmpty()) {
-        ShowFailureNotice(tr("Input PWD."));
-        return;
+    if (Save(SiteItem::Id, *id_, QString::fromUtf8("ID 등록 초과"))) {
+        savePassword_->setEnabled(true);
     }
-    session_.keeper.Take(session_.commands.SelectSite(SiteAddress()));
-    const auto usages = FieldUsages<12>(*id, kIdTableLength);
-    if (!usages) {
-        ShowFailureNotice(tr("Invalid keys!"));
-        WipeField(*id);
-        return;
-    }
-    if (idMode_ == ItemMode::Rewrite) {
-        session_.keeper.Take(session_.commands.WriteSiteIdSlot(session_.state.siteIdSlot, *usages));
-    } else if (session_.keeper.Take(session_.commands.EnrollSiteId(*usages)).outcome == Outcome::NoFreeSlot) {
-        ShowFailureNotice(QString::fromUtf8("ID 등록 초과"));
-        return;
-    }
-    StoreTitle();
-    button(kSaveSitePasswordButton)->setEnabled(true);
 }
 
 void SiteDialog::OnSavePassword()
 {
-    QLineEdit* password = field(kSitePasswordField);
-    if (password->text().isEmpty()) {
-        ShowFailureNotice(tr("Input PWD."));
-        return;
-    }
-    const auto usages = FieldUsages<12>(*password);
-    if (!usages) {
-        ShowFailureNotice(tr("Invalid keys!"));
-        WipeField(*password);
-        return;
-    }
-    if (passwordMode_ == ItemMode::Rewrite) {
-        session_.keeper.Take(session_.commands.WriteSitePasswordSlot(session_.state.sitePasswordSlot, *usages));
-    } else if (session_.keeper.Take(session_.commands.EnrollSitePassword(*usages)).outcome == Outcome::NoFreeSlot) {
-        ShowFailureNotice(QString::fromUtf8("패스워드 등록 초과"));
-        return;
-    }
-    StoreTitle();
+    Save(SiteItem::Password, *password_, QString::fromUtf8("패스워드 등록 초과"));
 }
 
 void SiteDialog::OnDeleteId()
 {
-    session_.keeper.Take(session_.commands.ClearSiteIdSlot(session_.state.siteIdSlot));
+    DeleteSiteSecret(session_, SiteItem::Id);
     StoreTitle();
 }
 
 void SiteDialog::OnDeletePassword()
 {
-    session_.keeper.Take(session_.commands.ClearSitePasswordSlot(session_.state.sitePasswordSlot));
+    DeleteSiteSecret(session_, SiteItem::Password);
     StoreTitle();
 }
 
 void SiteDialog::StoreTitle()
 {
-    StoreSiteTitle(session_.state.siteIndex, titles()->currentText().toStdString());
+    StoreSiteTitle(session_.state.siteIndex, titles_->currentText().toStdString());
     LoadTitles();
 }
 
 void SiteDialog::done(int result)
 {
-    WipeField(*field(kIdField));
-    WipeField(*field(kSitePasswordField));
+    WipeFields();
     SkinnedDialog::done(result);
+}
+
+void SiteDialog::WipeFields()
+{
+    WipeField(*id_);
+    WipeField(*password_);
 }
 
 }  // namespace qmb

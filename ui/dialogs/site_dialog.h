@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/dialog_framework/skinned_dialog.h"
 #include "ui/controls/language.h"
+#include "ui/dialog_framework/skinned_dialog.h"
 
 class QComboBox;
 class QLineEdit;
@@ -10,6 +10,7 @@ namespace qmb {
 
 class ColorStatic;
 struct DeviceSession;
+enum class SiteItem;
 
 // "Internet Password Setting": a site's title (kept in the settings), and
 // its ID and password (kept only in the mouse, which it never reads back:
@@ -21,30 +22,38 @@ public:
     SiteDialog(DeviceSession& session, Language language, QWidget* parent = nullptr);
     ~SiteDialog() override;
 
-    QComboBox* titles() const;
+    QComboBox* titles() const { return titles_; }
     QLineEdit* field(int id) const;
     ColorStatic* slotName(int id) const;
 
     void done(int result) override;
 
 private:
-    enum class ItemMode { Enrol, Rewrite };
-
     void CreateControls(Language language);
     void LoadTitles();
-    void ShowSiteItems(uint8_t idRow, uint8_t passwordRow, bool idKnown, bool passwordKnown);
-    void ShowSlots(uint8_t idRow, uint8_t passwordRow);
+    // Caption and Delete of each item whose state is known, and the slot
+    // names.
+    void ShowSiteItems(bool idKnown, bool passwordKnown);
     void OnSelectSite(int entry);
     void OnSaveId();
     void OnSavePassword();
+    // False when the save was stopped (nothing to send, or no free slot).
+    bool Save(SiteItem item, QLineEdit& field, const QString& noFreeSlot);
     void OnDeleteId();
     void OnDeletePassword();
     void StoreTitle();
-    uint8_t SiteAddress() const;
+    void WipeFields();
 
     DeviceSession& session_;
-    ItemMode idMode_ = ItemMode::Enrol;
-    ItemMode passwordMode_ = ItemMode::Enrol;
+    QComboBox* titles_ = nullptr;
+    QLineEdit* id_ = nullptr;
+    QLineEdit* password_ = nullptr;
+    ColorStatic* idSlotName_ = nullptr;
+    ColorStatic* passwordSlotName_ = nullptr;
+    SkinButton* saveId_ = nullptr;
+    SkinButton* deleteId_ = nullptr;
+    SkinButton* savePassword_ = nullptr;
+    SkinButton* deletePassword_ = nullptr;
 };
 
 }  // namespace qmb

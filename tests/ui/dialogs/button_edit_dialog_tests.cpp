@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "actions/status_actions.h"
 #include "ui/dialogs/button_edit_dialog.h"
 #include "ui/dialogs/button_edit_layout.h"
 #include "ui/controls/skin_button.h"
@@ -170,11 +171,17 @@ protected:
             if (out[0] == 4 && out[1] == 0xFF && out[2] == 0xC5) {
                 return map_;
             }
+            if (out[0] == 4) {
+                return {4, 0xCA, 1, 3, 1, 0, 1, 0};
+            }
             if (out[0] == 8 && out[1] == 0xFF) {
                 return function_;
             }
             return {};
         };
+        // Known before the dialog opens, as the control box reads it first.
+        ReadStatus(session_);
+        platform_.sent.clear();
     }
 
     test::ScriptedPlatform platform_;

@@ -20,7 +20,7 @@
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/device_session.h"
 #include "protocol/mouse_watch_listener.h"
-#include "protocol/password_state.h"
+#include "actions/password_actions.h"
 #include "protocol/secret_bytes.h"
 #include "protocol/usage_table.h"
 #include "tests/support/notice_on_screen.h"
@@ -70,7 +70,7 @@ protected:
         auto usages = ToSecretUsages<12>(password, kPasswordTableLength);
         ASSERT_TRUE(usages);
         ASSERT_TRUE(session_.commands.WriteMousePassword(*usages).ok());
-        RefreshPasswordState(session_.commands, session_.keeper);
+        ReadLockState(session_);
         mouse_.TakeSentReports();
     }
 
@@ -199,7 +199,7 @@ class LoginDialogTest : public CredentialDialogTest {
 protected:
     void Open()
     {
-        RefreshPasswordState(session_.commands, session_.keeper);
+        ReadLockState(session_);
         Sent();
         dialog_ = std::make_unique<LoginDialog>(session_, watcher_, Language::English);
         dialog_->show();

@@ -118,7 +118,8 @@ TEST_F(SiteDialogTest, ANewSiteGetsATitleAnIdAndThenAPassword)
     EXPECT_TRUE(dialog_->field(kSitePasswordField)->text().isEmpty());
     Enter(kSitePasswordField, "pw9");
     Click(kSaveSitePasswordButton);
-    EXPECT_EQ(Sent(), (Wire{"08 F1 ** ** ** ** ** ** **", "08 F4 ** ** ** ** ** ** **"}));
+    // The site shown is selected again, so the password cannot go elsewhere.
+    EXPECT_EQ(Sent(), (Wire{"08 FE 01 E9 00 00 00 00 00", "08 F1 ** ** ** ** ** ** **", "08 F4 ** ** ** ** ** ** **"}));
 }
 
 TEST_F(SiteDialogTest, AnEmptyIdIsAskedForAndNothingIsSent)

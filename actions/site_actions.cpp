@@ -1,0 +1,127 @@
+#include "actions/site_actions.h"
+
+#include "actions/secret_rules.h"
+#include "protocol/site_tables.h"
+
+namespace qmb {
+
+namespace {
+
+constexpr size_t kSecretLength = 12;
+
+uint8_t EntryAddress(int site)
+{
+    return static_cast<uint8_t>(SiteTable[static_cast<size_t>(site)].entryAddress);
+}
+
+uint8_t SlotRowOf(const DeviceState& state, SiteItem item)
+{
+    return item == SiteItem::Id ? state.siteIdSlot : state.sitePasswordSlot;
+}
+
+ActionResult ReadSignInState(DeviceSession& session)
+{
+    return ResultOf(session.keeper.Take(session.commands.QueryLockFlags()));
+}
+
+Reply<> Store(DeviceSession& session, SiteItem item, const SecretUsages<kSecretLength>& usages)
+{
+    const uint8_t row = SlotRowOf(session.state, item);
+    const bool rewrite = SiteHasSlot(session.state, item);
+    MouseCommands& commands = session.commands;
+    if (item == SiteItem::Id) {
+        return rewrite ? commands.WriteSiteIdSlot(row, usages) : commands.EnrollSiteId(usages);
+    }
+    return rewrite ? commands.WriteSitePasswordSlot(row, usages) : commands.EnrollSitePassword(usages);
+}
+
+}  // namespace
+
+bool SiteHasSlot(const DeviceState& state, SiteItem item)
+{
+    const uint8_t row = SlotRowOf(state, item);
+    return item == SiteItem::Id ? IdSlotAddress(row).has_value() : PasswordSlotAddress(row).has_value();
+}
+
+ActionResult ChooseSiteInList(DeviceSession& session, int site)
+{
+    const ActionResult signInState = ReadSignInState(session);
+    session.keeper.KeepChosenSite(static_cast<uint8_t>(site));
+    if (!session.state.siteModeOn) {
+        return signInState;
+    }
+    return SelectSite(session, site);
+}
+
+ActionResult PrepareSiteEnrolment(DeviceSession& session, std::optional<int> site)
+{
+    const ActionResult signInState = ReadSignInState(session);
+    if (site) {
+        session.keeper.KeepChosenSite(static_cast<uint8_t>(*site));
+    }
+    return signInState;
+}
+
+ActionResult SelectSite(DeviceSession& session, int site)
+{
+    session.keeper.KeepChosenSite(static_cast<uint8_t>(site));
+    return ResultOf(session.keeper.Take(session.commands.SelectSite(EntryAddress(site))));
+}
+
+ActionResult ShowSite(DeviceSession& session, int site)
+{
+    session.keeper.KeepChosenSite(static_cast<uint8_t>(site));
+    const auto entry = session.keeper.Take(session.commands.ReadSiteEntry(EntryAddress(site)));
+    session.keeper.TakeSiteSlots(entry.value);
+    return ResultOf(entry);
+}
+
+ActionResult LoadSiteSlots(DeviceSession& session)
+{
+    const DeviceState& state = session.state;
+    // An assigned item's slot is read even on an incomplete site, so that
+    // it is rewritten and deleted, never enrolled a second time.
+    if (state.siteComplete || state.siteIdAssigned || state.sitePasswordAssigned) {
+        return ShowSite(session, state.siteIndex);
+    }
+    session.keeper.TakeSiteSlots({});
+    return ActionResult::Done;
+}
+
+ActionValue<SiteEntryRows> ReadSiteSlots(DeviceSession& session, int site)
+{
+    const auto entry = session.keeper.Take(session.commands.ReadSiteEntry(EntryAddress(site)));
+    return {ResultOf(entry), entry.value};
+}
+
+ActionResult SaveSiteSecret(DeviceSession& session, SiteItem item, std::string_view text)
+{
+    const SecretKind kind = item == SiteItem::Id ? SecretKind::SiteId : SecretKind::SitePassword;
+    const auto usages = SecretUsagesOf<kSecretLength>(kind, text);
+    if (!usages) {
+        return CheckSecret(kind, text);
+    }
+    if (!session.state.siteModeOn) {
+        return ActionResult::SignInFirst;
+    }
+    const ActionResult selected = SelectSite(session, session.state.siteIndex);
+    if (selected != ActionResult::Done) {
+        return selected;
+    }
+    if (item == SiteItem::Password && !session.state.siteIdAssigned) {
+        return ActionResult::NoIdYet;
+    }
+    return ResultOf(session.keeper.Take(Store(session, item, *usages)));
+}
+
+ActionResult DeleteSiteSecret(DeviceSession& session, SiteItem item)
+{
+    if (!session.state.siteModeOn) {
+        return ActionResult::SignInFirst;
+    }
+    const uint8_t row = SlotRowOf(session.state, item);
+    return ResultOf(session.keeper.Take(item == SiteItem::Id ? session.commands.ClearSiteIdSlot(row)
+                                                             : session.commands.ClearSitePasswordSlot(row)));
+}
+
+}  // namespace qmb
