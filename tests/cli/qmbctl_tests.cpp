@@ -155,6 +155,33 @@ TEST_F(Qmbctl, ButtonAndKeyWordsAreCheckedBeforeAnythingIsSent)
     }
 }
 
+TEST_F(Qmbctl, EveryCommandNamesTheTargetAndTheThreeButtonModelsButtonsAlike)
+{
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        const char* sent;  // a report that must go out, or none at all
+    };
+    for (const Case& c : std::vector<Case>{
+             {{"set", "--target", "4"}, 0, "> 04 CA 01 03 01 00 02 00"},
+             {{"sequence", "set", "--target", "4"}, 0, "> 04 CA 01 03 01 00 02 00"},
+             {{"set", "--target", "2"}, 2, nullptr},
+             {{"sequence", "set", "--target", "2"}, 2, nullptr},
+             {{"--model", "2", "buttons", "set", "left", "right", "wheel", "5", "4"}, 2, nullptr},
+             {{"--model", "2", "buttons", "set", "right", "left", "wheel"}, 0, "> 04 C5 02 01 04 08 10 00"},
+         }) {
+        std::vector<std::string> full{"--demo", "--trace"};
+        full.insert(full.end(), c.args.begin(), c.args.end());
+        const auto run = Run(full);
+        EXPECT_EQ(run.exitCode, c.exitCode) << testing::PrintToString(c.args) << run.err;
+        if (c.sent) {
+            EXPECT_NE(run.err.find(c.sent), std::string::npos) << run.err;
+        } else {
+            EXPECT_EQ(run.err.find("> "), std::string::npos) << run.err;
+        }
+    }
+}
+
 TEST_F(Qmbctl, SequenceSetChangesOnlyWhatIsGivenAndReadsBack)
 {
     const auto run = Run({"--demo", "--trace", "-"},
