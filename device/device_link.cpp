@@ -160,9 +160,7 @@ std::vector<DeviceLink::InputReport> DeviceLink::TakePendingInput()
 
 int DeviceLink::ReadReport(std::span<uint8_t> buffer)
 {
-    readBusy_ = 1;
     if (deviceHandle_ == kNoHandle) {
-        readBusy_ = 0;
         return 0;
     }
     const auto length = std::min<size_t>(capabilities_.inputReportByteLength, buffer.size());
@@ -170,7 +168,6 @@ int DeviceLink::ReadReport(std::span<uint8_t> buffer)
     if (result.status == ReadStatus::Ok && trace_) {
         trace_->Input(buffer.first(result.length));
     }
-    readBusy_ = 0;
     return result.status == ReadStatus::Ok ? 1 : 0;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -85,8 +84,6 @@ public:
     // none when the platform cannot tell.
     std::unique_ptr<DeviceNotices> CreateNodeNotices();
 
-    // Set while a command waits for its reply.
-    bool readBusy() const { return readBusy_ != 0; }
     const DeviceIdentity& identity() const { return identity_; }
     void SetTrace(ReportTrace* trace);
 
@@ -113,7 +110,6 @@ private:
     HidHandle deviceHandle_ = kNoHandle;
     uint8_t openReportId_ = 0;
     HidCapabilities capabilities_;
-    std::atomic<int> readBusy_{0};
 
     mutable std::mutex accessMutex_;
     std::condition_variable accessChanged_;
