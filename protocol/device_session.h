@@ -10,7 +10,8 @@ namespace qmb {
 
 // The link to the mouse and what the program knows of it, for one run of
 // a program (the tray program, qmbctl): the commands, the state kept from
-// their replies, and the model they were made for.
+// their replies, and the model they were made for. The user actions
+// (actions/) are what the windows and qmbctl do with it.
 struct DeviceSession {
     DeviceSession(HidPlatform& hidPlatform, int model) : platform(hidPlatform), modelNumber(model) {}
 

@@ -10,7 +10,9 @@ namespace qmb {
 
 // The last known state of the mouse, all zero at start: what the program
 // shows. Only the UI thread (in the command-line tool, the main thread)
-// reads and writes it. No secret is ever kept here.
+// touches it, and only the StateKeeper writes it: from the mouse's replies,
+// and the user's choices the user actions keep. No secret is ever kept
+// here.
 struct DeviceState {
     uint8_t mode = 0;  // 1 button mode, 2 function mode
     uint8_t resolution = 0;
