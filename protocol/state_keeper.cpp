@@ -22,11 +22,8 @@ void StateKeeper::TakeStatus(const StatusFields& status)
 
 void StateKeeper::TakePolledStatus(const PolledStatus& status)
 {
-    state_.mode = status.mode;
-    state_.resolution = status.resolution;
-    state_.reportInterval = status.reportInterval;
-    state_.autoClickOn = status.autoClickOn;
-    state_.siteModeOn = status.siteModeOn;
+    Set(StatusFields{status.mode, status.resolution, status.reportInterval, status.autoClickOn, status.siteModeOn,
+                     state_.autoClickTarget});
     NoteModeReported(status.mode);
 }
 
