@@ -14,13 +14,13 @@
 #include <cstdlib>
 #include <vector>
 
+#include "emulator/platform/emulated_platform.h"
+#include "protocol/device_session.h"
+#include "ui/controls/skin_button.h"
 #include "ui/dialogs/button_edit_dialog.h"
 #include "ui/dialogs/button_edit_layout.h"
 #include "ui/dialogs/sequence_dialog.h"
 #include "ui/dialogs/sequence_layout.h"
-#include "ui/controls/skin_button.h"
-#include "emulator/platform/emulated_platform.h"
-#include "protocol/device_session.h"
 
 namespace {
 

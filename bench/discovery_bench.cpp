@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
 #include "device/device_link.h"
-#include "protocol/model_table.h"
 #include "device/hidraw/hidraw_platform.h"
+#include "protocol/model_table.h"
 #include "tests/device/hidraw/fake_hidraw_tree.h"
 #include "tests/device/hidraw/sample_descriptors.h"
 

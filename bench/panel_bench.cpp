@@ -13,10 +13,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "protocol/device_session.h"
 #include "app/main_dialog.h"
-#include "ui/controls/skin_slider.h"
 #include "emulator/platform/emulated_platform.h"
+#include "protocol/device_session.h"
+#include "ui/controls/skin_slider.h"
 
 namespace {
 

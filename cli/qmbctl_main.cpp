@@ -9,11 +9,11 @@
 #include "cli/ctl_session.h"
 #include "cli/script_runner.h"
 #include "cli/usage_text.h"
-#include "settings/settings_store.h"
 #include "device/report_trace.h"
 #include "device/system_platform.h"
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/secret_bytes.h"
+#include "settings/settings_store.h"
 
 namespace {
 

@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "protocol/device_session.h"
 #include "app/main_dialog.h"
+#include "device/report_trace.h"
+#include "emulator/platform/emulated_platform.h"
+#include "protocol/device_session.h"
 #include "ui/controls/skin_bitmap_button.h"
 #include "ui/controls/skin_slider.h"
 #include "ui/controls/transparent_static.h"
-#include "device/report_trace.h"
-#include "emulator/platform/emulated_platform.h"
 
 namespace qmb::test {
 

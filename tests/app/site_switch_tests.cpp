@@ -9,15 +9,15 @@
 
 #include <functional>
 
+#include "protocol/secret_bytes.h"
+#include "protocol/usage_table.h"
+#include "settings/site_titles.h"
+#include "tests/app/control_box_fixture.h"
+#include "tests/support/notice_on_screen.h"
 #include "ui/controls/skin_button.h"
 #include "ui/dialogs/login_layout.h"
 #include "ui/dialogs/password_layout.h"
 #include "ui/dialogs/site_layout.h"
-#include "settings/site_titles.h"
-#include "protocol/secret_bytes.h"
-#include "protocol/usage_table.h"
-#include "tests/app/control_box_fixture.h"
-#include "tests/support/notice_on_screen.h"
 
 namespace qmb::test {
 namespace {

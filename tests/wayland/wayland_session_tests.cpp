@@ -22,11 +22,11 @@
 #include <regex>
 
 #include "app/main_dialog.h"
-#include "ui/notice/notice_popup.h"
 #include "app/window_system_choice.h"
-#include "ui/controls/transparent_static.h"
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/device_session.h"
+#include "ui/controls/transparent_static.h"
+#include "ui/notice/notice_popup.h"
 
 namespace qmb {
 namespace {

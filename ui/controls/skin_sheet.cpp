@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <utility>
 
+#include "ui/controls/language.h"
 #include "ui/controls/skin_catalog.h"
 #include "ui/controls/skin_layout.h"
 #include "ui/controls/skin_library.h"
-#include "ui/controls/language.h"
 
 namespace qmb {
 namespace {

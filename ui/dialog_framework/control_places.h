@@ -6,8 +6,8 @@
 
 #include <span>
 
-#include "ui/dialog_framework/dialog_units.h"
 #include "ui/controls/language.h"
+#include "ui/dialog_framework/dialog_units.h"
 
 namespace qmb {
 

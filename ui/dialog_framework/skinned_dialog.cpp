@@ -4,11 +4,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "ui/dialog_framework/drag_by_body.h"
 #include "ui/controls/color_static.h"
 #include "ui/controls/compact_list_style.h"
 #include "ui/controls/group_frame.h"
 #include "ui/controls/skin_button.h"
+#include "ui/dialog_framework/drag_by_body.h"
 
 namespace qmb {
 

@@ -5,15 +5,15 @@
 
 #include <map>
 
-#include "ui/dialogs/button_edit_layout.h"
-#include "ui/controls/color_static.h"
-#include "ui/controls/group_frame.h"
-#include "ui/controls/skin_button.h"
 #include "actions/button_actions.h"
 #include "protocol/button_tables.h"
 #include "protocol/device_session.h"
 #include "protocol/function_key_table.h"
 #include "protocol/model_table.h"
+#include "ui/controls/color_static.h"
+#include "ui/controls/group_frame.h"
+#include "ui/controls/skin_button.h"
+#include "ui/dialogs/button_edit_layout.h"
 
 namespace qmb {
 

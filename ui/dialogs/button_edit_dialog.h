@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "ui/dialog_framework/skinned_dialog.h"
 #include "ui/controls/language.h"
+#include "ui/dialog_framework/skinned_dialog.h"
 
 class QComboBox;
 

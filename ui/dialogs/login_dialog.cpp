@@ -5,14 +5,14 @@
 
 #include <map>
 
-#include "ui/notice/notice_popup.h"
+#include "actions/password_actions.h"
+#include "device/device_watcher.h"
+#include "protocol/device_session.h"
 #include "ui/controls/group_frame.h"
 #include "ui/controls/skin_button.h"
-#include "ui/dialogs/login_layout.h"
 #include "ui/dialog_framework/secret_field.h"
-#include "device/device_watcher.h"
-#include "actions/password_actions.h"
-#include "protocol/device_session.h"
+#include "ui/dialogs/login_layout.h"
+#include "ui/notice/notice_popup.h"
 
 namespace qmb {
 

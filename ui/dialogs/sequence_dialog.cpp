@@ -7,14 +7,14 @@
 
 #include <map>
 
-#include "ui/notice/notice_popup.h"
-#include "ui/dialogs/sequence_layout.h"
-#include "ui/controls/color_static.h"
-#include "ui/controls/group_frame.h"
-#include "ui/controls/skin_button.h"
 #include "actions/sequence_actions.h"
 #include "protocol/device_session.h"
 #include "protocol/sequence_tables.h"
+#include "ui/controls/color_static.h"
+#include "ui/controls/group_frame.h"
+#include "ui/controls/skin_button.h"
+#include "ui/dialogs/sequence_layout.h"
+#include "ui/notice/notice_popup.h"
 
 namespace qmb {
 

@@ -6,17 +6,17 @@
 
 #include <map>
 
-#include "ui/notice/notice_popup.h"
+#include "actions/site_actions.h"
+#include "protocol/device_session.h"
+#include "protocol/site_tables.h"
+#include "settings/settings_keys.h"
+#include "settings/site_titles.h"
 #include "ui/controls/color_static.h"
 #include "ui/controls/group_frame.h"
 #include "ui/controls/skin_button.h"
 #include "ui/dialog_framework/secret_field.h"
-#include "settings/settings_keys.h"
 #include "ui/dialogs/site_layout.h"
-#include "settings/site_titles.h"
-#include "actions/site_actions.h"
-#include "protocol/device_session.h"
-#include "protocol/site_tables.h"
+#include "ui/notice/notice_popup.h"
 
 namespace qmb {
 

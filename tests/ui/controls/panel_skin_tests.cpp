@@ -7,9 +7,9 @@
 
 #include <vector>
 
+#include "tests/ui/controls/skin_test_support.h"
 #include "ui/controls/skin_layout.h"
 #include "ui/controls/skin_library.h"
-#include "tests/ui/controls/skin_test_support.h"
 
 namespace qmb {
 namespace {

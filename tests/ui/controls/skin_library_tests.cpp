@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <limits>
 
-#include "ui/controls/skin_catalog.h"
 #include "tests/ui/controls/skin_test_support.h"
+#include "ui/controls/skin_catalog.h"
 
 namespace qmb {
 namespace {

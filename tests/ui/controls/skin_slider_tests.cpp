@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/controls/skin_slider.h"
 #include "tests/ui/controls/on_screen.h"
+#include "ui/controls/skin_slider.h"
 
 namespace qmb {
 namespace {

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/ui/controls/on_screen.h"
 #include "ui/controls/color_static.h"
 #include "ui/controls/transparent_static.h"
-#include "tests/ui/controls/on_screen.h"
 
 namespace qmb {
 namespace {

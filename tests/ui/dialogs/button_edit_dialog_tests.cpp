@@ -9,13 +9,13 @@
 #include <memory>
 
 #include "actions/status_actions.h"
-#include "ui/dialogs/button_edit_dialog.h"
-#include "ui/dialogs/button_edit_layout.h"
-#include "ui/controls/skin_button.h"
 #include "device/report_trace.h"
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/device_session.h"
 #include "tests/support/scripted_platform.h"
+#include "ui/controls/skin_button.h"
+#include "ui/dialogs/button_edit_dialog.h"
+#include "ui/dialogs/button_edit_layout.h"
 
 namespace qmb {
 namespace {

@@ -9,22 +9,22 @@
 
 #include <memory>
 
+#include "actions/password_actions.h"
+#include "device/device_watcher.h"
+#include "device/report_trace.h"
+#include "emulator/platform/emulated_platform.h"
+#include "protocol/device_session.h"
+#include "protocol/mouse_watch_listener.h"
+#include "protocol/secret_bytes.h"
+#include "protocol/usage_table.h"
+#include "tests/support/notice_on_screen.h"
+#include "tests/support/qt_printers.h"
 #include "ui/controls/group_frame.h"
 #include "ui/controls/skin_button.h"
 #include "ui/dialogs/login_dialog.h"
 #include "ui/dialogs/login_layout.h"
 #include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/password_layout.h"
-#include "device/device_watcher.h"
-#include "device/report_trace.h"
-#include "emulator/platform/emulated_platform.h"
-#include "protocol/device_session.h"
-#include "protocol/mouse_watch_listener.h"
-#include "actions/password_actions.h"
-#include "protocol/secret_bytes.h"
-#include "protocol/usage_table.h"
-#include "tests/support/notice_on_screen.h"
-#include "tests/support/qt_printers.h"
 
 namespace qmb {
 namespace {

@@ -11,13 +11,13 @@
 
 #include <memory>
 
-#include "ui/notice/notice_popup.h"
-#include "ui/dialogs/sequence_dialog.h"
-#include "ui/dialogs/sequence_layout.h"
-#include "ui/controls/skin_button.h"
 #include "device/report_trace.h"
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/device_session.h"
+#include "ui/controls/skin_button.h"
+#include "ui/dialogs/sequence_dialog.h"
+#include "ui/dialogs/sequence_layout.h"
+#include "ui/notice/notice_popup.h"
 
 namespace qmb {
 namespace {

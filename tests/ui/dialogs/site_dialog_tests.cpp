@@ -10,19 +10,19 @@
 
 #include <memory>
 
-#include "ui/controls/color_static.h"
-#include "ui/controls/skin_button.h"
-#include "ui/dialogs/site_dialog.h"
-#include "ui/dialogs/site_layout.h"
-#include "settings/site_titles.h"
 #include "device/report_trace.h"
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/device_session.h"
 #include "protocol/secret_bytes.h"
 #include "protocol/usage_table.h"
+#include "settings/site_titles.h"
 #include "tests/settings/settings_sandbox.h"
 #include "tests/support/notice_on_screen.h"
 #include "tests/support/qt_printers.h"
+#include "ui/controls/color_static.h"
+#include "ui/controls/skin_button.h"
+#include "ui/dialogs/site_dialog.h"
+#include "ui/dialogs/site_layout.h"
 
 namespace qmb {
 namespace {

@@ -14,11 +14,11 @@
 
 #include <optional>
 
+#include "tests/support/qt_printers.h"
+#include "tests/support/virtual_display.h"
 #include "ui/notice/notice_popup.h"
 #include "ui/notice/notice_text.h"
 #include "ui/notice/region_from_bitmap.h"
-#include "tests/support/qt_printers.h"
-#include "tests/support/virtual_display.h"
 
 namespace qmb {
 namespace {

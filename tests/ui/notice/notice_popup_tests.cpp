@@ -9,10 +9,10 @@
 
 #include <algorithm>
 
+#include "tests/support/qt_printers.h"
 #include "ui/notice/notice_popup.h"
 #include "ui/notice/notice_text.h"
 #include "ui/notice/region_from_bitmap.h"
-#include "tests/support/qt_printers.h"
 
 namespace qmb {
 namespace {

@@ -5,8 +5,8 @@
 #include <ostream>
 #include <vector>
 
-#include "ui/notice/notice_text.h"
 #include "tests/support/qt_printers.h"
+#include "ui/notice/notice_text.h"
 
 namespace qmb {
 namespace {

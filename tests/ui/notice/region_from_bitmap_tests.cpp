@@ -4,8 +4,8 @@
 #include <ostream>
 #include <vector>
 
-#include "ui/notice/region_from_bitmap.h"
 #include "tests/support/qt_printers.h"
+#include "ui/notice/region_from_bitmap.h"
 
 namespace qmb {
 namespace {
