@@ -48,7 +48,12 @@ MainDialog::MainDialog(DeviceSession& session, Language language, TrayAvailable 
 
     connect(&trayMenu_.menu(), &QMenu::aboutToShow, this, &MainDialog::OnTrayMenuAboutToShow);
     trayMenu_.Fill(ChooseTrayMenu(showFlag_, topmostFlag_));
-    connect(&trayMenu_, &TrayMenu::commandChosen, this, &MainDialog::OnCommand);
+    connect(trayMenu_.topmostAction(), &QAction::triggered, this, &MainDialog::ToggleTopmost);
+    connect(trayMenu_.viewControlBoxAction(), &QAction::triggered, this, &MainDialog::ToggleControlBox);
+    connect(trayMenu_.saveProfileAction(), &QAction::triggered, this, &SaveProfile);
+    connect(trayMenu_.readProfileAction(), &QAction::triggered, this, &MainDialog::ReadProfile);
+    connect(trayMenu_.startAtLoginAction(), &QAction::triggered, this, &MainDialog::ToggleStartAtLogin);
+    connect(trayMenu_.exitAction(), &QAction::triggered, this, &MainDialog::Exit);
     connect(&box_, &ControlBox::commandRequested, this, &MainDialog::OnCommand);
     connect(&box_, &ControlBox::closeRequested, this, &MainDialog::Exit);
     box_.setContextMenuPolicy(Qt::CustomContextMenu);
@@ -101,6 +106,7 @@ void MainDialog::OnInitDialog()
     });
     watcher_->StartWatcher();
     openers_ = std::make_unique<DialogOpeners>(box_, panel_, session_, *watcher_, language_);
+    connect(trayMenu_.enrollSiteAction(), &QAction::triggered, openers_.get(), &DialogOpeners::OpenSiteEnrolment);
     StartDeviceNotices();
 
     if (trayAvailable_()) {
@@ -288,27 +294,6 @@ void MainDialog::OnCommand(int id)
             ShowFailureNotice(tr("The manual cannot be opened."));
         }
         break;
-    case kTopmostCommand:
-        ToggleTopmost();
-        break;
-    case kViewControlBoxCommand:
-        ToggleControlBox();
-        break;
-    case kSaveProfileCommand:
-        SaveProfile();
-        break;
-    case kReadProfileCommand:
-        ReadProfile();
-        break;
-    case kEnrollSiteCommand:
-        openers_->OpenSiteEnrolment();
-        break;
-    case kStartAtLoginCommand:
-        AutostartEntry().SetEnabled(!AutostartEntry().enabled(), QCoreApplication::applicationFilePath());
-        break;
-    case kExitCommand:
-        Exit();
-        break;
     default:
         break;
     }
@@ -326,6 +311,11 @@ void MainDialog::ToggleControlBox()
     showFlag_ = showFlag_ ? 0 : 1;
     WriteUserDword(kUserKey, kShowName, static_cast<uint32_t>(showFlag_));
     ApplyShowFlag(showFlag_ != 0);
+}
+
+void MainDialog::ToggleStartAtLogin()
+{
+    AutostartEntry().SetEnabled(!AutostartEntry().enabled(), QCoreApplication::applicationFilePath());
 }
 
 void MainDialog::ReadProfile()

@@ -75,6 +75,7 @@ private:
     void ToggleTopmost();
     void ToggleControlBox();
     void ReadProfile();
+    void ToggleStartAtLogin();
     void Exit();
     void StartDeviceNotices();
     void WaitForTray();

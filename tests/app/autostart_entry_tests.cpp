@@ -31,12 +31,7 @@ protected:
     QAction* StartAtLoginItem()
     {
         dialog_->trayMenu().Fill(150);
-        for (QAction* action : dialog_->trayMenu().menu().actions()) {
-            if (action->data().toInt() == kStartAtLoginCommand) {
-                return action;
-            }
-        }
-        return nullptr;
+        return dialog_->trayMenu().startAtLoginAction();
     }
 };
 

@@ -207,7 +207,7 @@ TEST_F(ControlBoxTest, TrayFoundLaterTakesTheControlBoxUnlessViewControlBoxWasCh
     EXPECT_FALSE(box().isVisible());
 
     ASSERT_TRUE(startWithoutTray());
-    dialog_->OnCommand(kViewControlBoxCommand);
+    dialog_->trayMenu().viewControlBoxAction()->trigger();
     ASSERT_TRUE(trayComes());
     EXPECT_TRUE(box().isVisible());
 }
@@ -271,7 +271,7 @@ TEST_F(ControlBoxTest, RemovalOfAnotherDeviceKeepsWatching)
 TEST_F(ControlBoxTest, TopmostTogglesAndIsRemembered)
 {
     Start(0);
-    dialog_->OnCommand(kTopmostCommand);
+    dialog_->trayMenu().topmostAction()->trigger();
     EXPECT_EQ(ReadUserDword(kUserKey, kTopMostName), 1u);
     EXPECT_TRUE(box().windowFlags() & Qt::WindowStaysOnTopHint);
     dialog_->ShowTrayMenu();
@@ -279,7 +279,7 @@ TEST_F(ControlBoxTest, TopmostTogglesAndIsRemembered)
     EXPECT_TRUE(dialog_->trayMenu().menu().actions().at(1)->isChecked());
     dialog_->trayMenu().menu().hide();
 
-    dialog_->OnCommand(kTopmostCommand);
+    dialog_->trayMenu().topmostAction()->trigger();
     EXPECT_EQ(ReadUserDword(kUserKey, kTopMostName), 0u);
     EXPECT_FALSE(box().windowFlags() & Qt::WindowStaysOnTopHint);
 }
@@ -287,7 +287,7 @@ TEST_F(ControlBoxTest, TopmostTogglesAndIsRemembered)
 TEST_F(ControlBoxTest, ViewControlBoxShowsAndTheNextPressKeepsItShown)
 {
     Start(0);
-    dialog_->OnCommand(kViewControlBoxCommand);
+    dialog_->trayMenu().viewControlBoxAction()->trigger();
     EXPECT_TRUE(box().isVisible());
     EXPECT_EQ(ReadUserDword(kUserKey, kShowName), 1u);
     dialog_->OnTrayActivated(QSystemTrayIcon::Trigger);
@@ -311,13 +311,13 @@ TEST_F(ControlBoxTest, ProfilesOfTheSiteTitles)
     EXPECT_EQ(box().siteCombo()->itemText(4), "bank");
 
     // No snapshot yet: the list empties and the titles stay stored.
-    dialog_->OnCommand(kReadProfileCommand);
+    dialog_->trayMenu().readProfileAction()->trigger();
     EXPECT_EQ(box().siteCombo()->count(), 0);
     EXPECT_EQ(LoadSiteTitles()->at(4), "bank");
 
-    dialog_->OnCommand(kSaveProfileCommand);
+    dialog_->trayMenu().saveProfileAction()->trigger();
     StoreSiteTitle(4, "shop");
-    dialog_->OnCommand(kReadProfileCommand);
+    dialog_->trayMenu().readProfileAction()->trigger();
     EXPECT_EQ(box().siteCombo()->count(), 31);
     EXPECT_EQ(box().siteCombo()->itemText(4), "bank");
     EXPECT_EQ(box().siteCombo()->currentIndex(), -1);
@@ -345,7 +345,7 @@ TEST_F(ControlBoxTest, ExitStopsTheWatcherAndAsksToEnd)
     Start(0);
     bool ended = false;
     QObject::connect(dialog_.get(), &MainDialog::exitRequested, [&] { ended = true; });
-    dialog_->OnCommand(kExitCommand);
+    dialog_->trayMenu().exitAction()->trigger();
     EXPECT_TRUE(ended);
     EXPECT_EQ(dialog_->watcher()->StopWatcher(), 0);
 }

@@ -145,7 +145,7 @@ TEST_F(SiteSwitchTest, SiteListAndTrayCommandAskOnlyTheLockFlagsWhileSignedOut)
     EXPECT_EQ(box().siteCombo()->currentIndex(), 2);
     EXPECT_EQ(state().siteIndex, 2);
 
-    EXPECT_TRUE(OpenedBy([&] { dialog_->OnCommand(kEnrollSiteCommand); }).isEmpty());
+    EXPECT_TRUE(OpenedBy([&] { dialog_->trayMenu().enrollSiteAction()->trigger(); }).isEmpty());
     EXPECT_EQ(Wire(), (std::vector<std::string>{"08 FA 00 00 00 00 00 00 00"}));
 }
 
@@ -164,7 +164,7 @@ TEST_F(SiteSwitchTest, WhileSignedInAnIncompleteSiteOpensTheSiteDialogAndTheTray
     ASSERT_GE(wire.size(), 2u);
     EXPECT_EQ(wire[1], "08 FE 01 B1 00 00 00 00 00");
     EXPECT_EQ(box().siteCombo()->currentIndex(), 2);
-    EXPECT_EQ(OpenedBy([&] { dialog_->OnCommand(kEnrollSiteCommand); }), "155");
+    EXPECT_EQ(OpenedBy([&] { dialog_->trayMenu().enrollSiteAction()->trigger(); }), "155");
     EXPECT_EQ(box().siteCombo()->currentIndex(), -1);
 }
 
@@ -200,7 +200,7 @@ TEST_F(SiteSwitchTest, EveryPasswordFlowLeavesThePasswordNowhere)
              });
 
     // A site's ID and password.
-    OpenedBy([&] { dialog_->OnCommand(kEnrollSiteCommand); },
+    OpenedBy([&] { dialog_->trayMenu().enrollSiteAction()->trigger(); },
              [&](QWidget* site) {
                  site->findChild<QLineEdit*>(QString::number(kIdField))->setText(kSecret);
                  Press(site, kSaveIdButton);
