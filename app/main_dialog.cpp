@@ -14,6 +14,7 @@
 #include "app/tray_host_watch.h"
 #include "app/window_options.h"
 #include "app/xembed_tray.h"
+#include "ui/controls/invisible_button.h"
 #include "ui/controls/skin_bitmap_button.h"
 #include "ui/controls/skin_library.h"
 #include "ui/controls/skin_slider.h"
@@ -54,7 +55,12 @@ MainDialog::MainDialog(DeviceSession& session, Language language, TrayAvailable 
     connect(trayMenu_.readProfileAction(), &QAction::triggered, this, &MainDialog::ReadProfile);
     connect(trayMenu_.startAtLoginAction(), &QAction::triggered, this, &MainDialog::ToggleStartAtLogin);
     connect(trayMenu_.exitAction(), &QAction::triggered, this, &MainDialog::Exit);
-    connect(&box_, &ControlBox::commandRequested, this, &MainDialog::OnCommand);
+    connect(box_.button(kExitButton), &QAbstractButton::clicked, &box_, &QWidget::hide);
+    connect(box_.button(kButtonModeButton), &QAbstractButton::clicked, &actions_,
+            [this] { actions_.ApplyModeButton(Mode::Button); });
+    connect(box_.button(kFunctionModeButton), &QAbstractButton::clicked, &actions_,
+            [this] { actions_.ApplyModeButton(Mode::Function); });
+    connect(box_.helpButton(), &QAbstractButton::clicked, this, &MainDialog::ShowHelp);
     connect(&box_, &ControlBox::closeRequested, this, &MainDialog::Exit);
     box_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&box_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { ShowBoxMenu(at); });
@@ -275,27 +281,10 @@ void MainDialog::ApplyShowFlag(bool show)
     }
 }
 
-void MainDialog::OnCommand(int id)
+void MainDialog::ShowHelp()
 {
-    switch (id) {
-    case kExitButton:
-        box_.hide();
-        break;
-    case kButtonModeButton:
-    case kButtonModeCommand:
-        actions_.ApplyModeButton(Mode::Button);
-        break;
-    case kFunctionModeButton:
-    case kFunctionModeCommand:
-        actions_.ApplyModeButton(Mode::Function);
-        break;
-    case kHelpButton:
-        if (!OpenHelp(language_)) {
-            ShowFailureNotice(tr("The manual cannot be opened."));
-        }
-        break;
-    default:
-        break;
+    if (!OpenHelp(language_)) {
+        ShowFailureNotice(tr("The manual cannot be opened."));
     }
 }
 

@@ -60,7 +60,6 @@ public:
     // The tray icon was pressed: show or hide by "Show", then the menu.
     void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);
     void ShowTrayMenu();
-    void OnCommand(int id);
     void ShowControlBox();
 
 signals:
@@ -75,6 +74,7 @@ private:
     void ToggleTopmost();
     void ToggleControlBox();
     void ReadProfile();
+    void ShowHelp();
     void ToggleStartAtLogin();
     void Exit();
     void StartDeviceNotices();

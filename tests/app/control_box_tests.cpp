@@ -297,7 +297,7 @@ TEST_F(ControlBoxTest, ViewControlBoxShowsAndTheNextPressKeepsItShown)
     dialog_->trayMenu().menu().hide();
 
     // The close mark hides the window but keeps the flag.
-    dialog_->OnCommand(kExitButton);
+    QTest::mouseClick(box().button(kExitButton), Qt::LeftButton);
     EXPECT_FALSE(box().isVisible());
     EXPECT_EQ(dialog_->showFlag(), 1);
 }

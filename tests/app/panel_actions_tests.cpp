@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QTest>
 
+#include "ui/controls/invisible_button.h"
 #include "tests/app/control_box_fixture.h"
 
 namespace qmb::test {
@@ -13,7 +14,7 @@ protected:
     void StartInFunctionMode(int model = 0)
     {
         Start(model);
-        dialog_->OnCommand(kFunctionModeButton);
+        QTest::mouseClick(box().button(kFunctionModeButton), Qt::LeftButton);
         Wire();
     }
 
@@ -41,12 +42,6 @@ TEST_F(PanelActionsTest, ModeButtonsSwitchTheMouse)
     EXPECT_EQ(state().mode, 1);
     EXPECT_FALSE(box().autoClickCheck()->isEnabled());
     EXPECT_FALSE(box().siteModeCheck()->isEnabled());
-
-    // The two commands no control carries act the same.
-    dialog_->OnCommand(kFunctionModeCommand);
-    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 02 03 01 00 01 00"}));
-    dialog_->OnCommand(kButtonModeCommand);
-    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 01 03 01 00 01 00"}));
 }
 
 TEST_F(PanelActionsTest, ButtonModeWithTheMouseAbsentKeepsTheChoiceQuietly)
@@ -66,7 +61,7 @@ TEST_F(PanelActionsTest, ProfileEntriesSetBothValues)
 {
     Start(1);
     Wire();
-    dialog_->OnCommand(kFunctionModeButton);
+    QTest::mouseClick(box().button(kFunctionModeButton), Qt::LeftButton);
     Wire();
     box().profileCombo()->setCurrentIndex(3);
     emit box().profileCombo()->activated(3);
@@ -270,7 +265,7 @@ TEST_F(PanelActionsTest, HelpOpensTheBundledManualWhenNoHelpFileIsThere)
     Start(0);
     HelpOpener opener;
     QDesktopServices::setUrlHandler("file", &opener, "Open");
-    dialog_->OnCommand(kHelpButton);
+    QTest::mouseClick(box().helpButton(), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler("file");
     ASSERT_TRUE(opener.opened.isLocalFile());
     QFile manual(opener.opened.toLocalFile());

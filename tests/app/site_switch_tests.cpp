@@ -31,7 +31,7 @@ protected:
     void StartInFunctionMode()
     {
         Start(0);
-        dialog_->OnCommand(kFunctionModeButton);
+        QTest::mouseClick(box().button(kFunctionModeButton), Qt::LeftButton);
         Wire();
     }
 
