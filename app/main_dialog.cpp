@@ -43,7 +43,8 @@ MainDialog::MainDialog(DeviceSession& session, Language language, TrayAvailable 
       panel_(box_, session.state, session.modelNumber),
       actions_(box_, panel_, session),
       trayAvailable_(std::move(trayAvailable)),
-      pointerKnown_(std::move(pointerKnown))
+      pointerKnown_(std::move(pointerKnown)),
+      device_(session, panel_)
 {
     topmostFlag_ = static_cast<int>(ReadUserDword(kUserKey, kTopMostName));
 
@@ -78,9 +79,6 @@ bool MainDialog::DesktopHasTray()
 MainDialog::~MainDialog()
 {
     session_.keeper.SetListener(nullptr);
-    // The watcher goes first: nothing may reach the window while it is
-    // being taken down.
-    watcher_.reset();
 }
 
 void MainDialog::OnInitDialog()
@@ -105,32 +103,15 @@ void MainDialog::OnInitDialog()
         box_.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     }
 
-    OnDeviceDetected();
-
-    watcher_ = std::make_unique<DeviceWatcher>(session_.link, kStatusReportId, *this, [this](std::function<void()> task) {
-        QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
-    });
-    watcher_->StartWatcher();
-    openers_ = std::make_unique<DialogOpeners>(box_, panel_, session_, *watcher_, language_);
+    device_.Start();
+    openers_ = std::make_unique<DialogOpeners>(box_, panel_, session_, *device_.watcher(), language_);
     connect(trayMenu_.enrollSiteAction(), &QAction::triggered, openers_.get(), &DialogOpeners::OpenSiteEnrolment);
-    StartDeviceNotices();
 
     if (trayAvailable_()) {
         ShowTrayIcon();
     } else {
         WaitForTray();
     }
-}
-
-void MainDialog::StartDeviceNotices()
-{
-    notices_ = session_.platform.CreateNotices();
-    if (!notices_) {
-        return;
-    }
-    noticesReadable_ = std::make_unique<QSocketNotifier>(notices_->fd(), QSocketNotifier::Read);
-    connect(noticesReadable_.get(), &QSocketNotifier::activated, this,
-            [this] { notices_->ReadNotices([this](DeviceNotice notice) { OnDeviceNotice(notice); }); });
 }
 
 void MainDialog::WaitForTray()
@@ -179,50 +160,6 @@ void MainDialog::ShowTrayIcon()
     trayIcon_->setContextMenu(&trayMenu_.menu());
     connect(trayIcon_.get(), &QSystemTrayIcon::activated, this, &MainDialog::OnTrayActivated);
     trayIcon_->show();
-}
-
-void MainDialog::OnDeviceDetected()
-{
-    if (session_.keeper.Take(session_.commands.QueryStatus()).outcome == Outcome::NoDevice) {
-        accessNotice_.CheckAfterMissing(session_.platform, session_.link.identity());
-    }
-    panel_.ShowDetected();
-}
-
-void MainDialog::OnDeviceReset(std::span<const uint8_t> report)
-{
-    session_.keeper.TakeResetStatus(StatusFields::Decode(report));
-    panel_.LoadSiteTitles();
-}
-
-void MainDialog::OnStatusPolled(const PolledStatus& status)
-{
-    session_.keeper.TakePolledStatus(status);
-}
-
-void MainDialog::OnDeviceStateChanged()
-{
-    panel_.OnDeviceStateChanged();
-}
-
-void MainDialog::OnDeviceNotice(DeviceNotice notice)
-{
-    if (!watcher_) {
-        return;
-    }
-    if (notice == DeviceNotice::Arrival) {
-        OnDeviceDetected();
-        watcher_->StartWatcher();
-        watcher_->WakeUp();
-        return;
-    }
-    // Any USB device may be the one removed. Pausing until the next arrival
-    // would leave the panel deaf to a mouse that is still there, so watch on
-    // when it still answers.
-    watcher_->StopWatcher();
-    if (session_.keeper.Take(session_.commands.QueryStatus()).ok()) {
-        watcher_->StartWatcher();
-    }
 }
 
 void MainDialog::OnTrayActivated(QSystemTrayIcon::ActivationReason reason)
@@ -319,8 +256,8 @@ void MainDialog::ReadProfile()
 
 void MainDialog::Exit()
 {
-    if (watcher_) {
-        watcher_->StopWatcher();
+    if (DeviceWatcher* watcher = device_.watcher()) {
+        watcher->StopWatcher();
     }
     if (trayIcon_) {
         trayIcon_->hide();

@@ -1,24 +1,20 @@
 #pragma once
 
 #include <QObject>
-#include <QSocketNotifier>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
 
-#include "app/access_notice.h"
 #include "app/control_box.h"
+#include "app/device_bridge.h"
 #include "app/dialog_openers.h"
 #include "protocol/device_session.h"
 #include "app/panel_actions.h"
 #include "app/panel_refresh.h"
 #include "app/pointer_position.h"
 #include "app/tray_menu.h"
-#include "device/device_notices.h"
-#include "device/device_watcher.h"
-#include "protocol/mouse_watch_listener.h"
 #include "ui/controls/language.h"
 
 namespace qmb {
@@ -26,9 +22,8 @@ namespace qmb {
 class TrayHostWatch;
 
 // The program's main window and everything it drives: the control box, the
-// tray icon and its menu, the device watcher and the USB notices. All of it
-// runs on the UI thread; the watcher's news arrive here as queued tasks.
-class MainDialog : public QObject, public MouseWatchListener {
+// tray icon and its menu, the device watcher and the USB notices.
+class MainDialog : public QObject {
     Q_OBJECT
 public:
     using TrayAvailable = std::function<bool()>;
@@ -46,16 +41,10 @@ public:
     // None until a tray is found.
     QSystemTrayIcon* trayIcon() { return trayIcon_.get(); }
     TrayMenu& trayMenu() { return trayMenu_; }
-    DeviceWatcher* watcher() { return watcher_.get(); }
+    DeviceBridge& device() { return device_; }
     PanelRefresh& panel() { return panel_; }
-    PanelActions& actions() { return actions_; }
-    const AccessNotice& accessNotice() const { return accessNotice_; }
     int showFlag() const { return showFlag_; }
     int topmostFlag() const { return topmostFlag_; }
-
-    void OnDeviceDetected() override;
-    void OnDeviceReset(std::span<const uint8_t> report) override;
-    void OnDeviceNotice(DeviceNotice notice);
 
     // The tray icon was pressed: show or hide by "Show", then the menu.
     void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);
@@ -66,9 +55,6 @@ signals:
     void exitRequested();
 
 private:
-    void OnStatusPolled(const PolledStatus& status) override;
-    void OnDeviceStateChanged() override;
-
     void OnTrayMenuAboutToShow();
     void ApplyShowFlag(bool show);
     void ToggleTopmost();
@@ -77,7 +63,6 @@ private:
     void ShowHelp();
     void ToggleStartAtLogin();
     void Exit();
-    void StartDeviceNotices();
     void WaitForTray();
     void CheckForTray();
     void ShowTrayIcon();
@@ -102,11 +87,10 @@ private:
     int topmostFlag_ = 0;
     // The tray menu about to open was asked for by a left press.
     bool leftPressMenu_ = false;
-    std::unique_ptr<DeviceWatcher> watcher_;
     std::unique_ptr<DialogOpeners> openers_;
-    std::unique_ptr<DeviceNotices> notices_;
-    std::unique_ptr<QSocketNotifier> noticesReadable_;
-    AccessNotice accessNotice_;
+    // Last, so that it goes first: the watcher must be gone before anything
+    // it reaches is.
+    DeviceBridge device_;
 };
 
 }  // namespace qmb

@@ -234,7 +234,7 @@ TEST_F(ControlBoxTest, AnyUsbArrivalQueriesTheMouseAndRefreshes)
     ASSERT_TRUE(RunUntil([&] { return ResolutionLabel() == "1600"; }));
     const auto wire = Wire();
     EXPECT_NE(std::find(wire.begin(), wire.end(), "04 FF CA 00 00 00 00 00"), wire.end());
-    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+    EXPECT_EQ(dialog_->device().watcher()->StartWatcher(), 0);
 }
 
 TEST_F(ControlBoxTest, UsbArrivalWhileTheMouseStaysQueriesItAndRefreshes)
@@ -243,11 +243,11 @@ TEST_F(ControlBoxTest, UsbArrivalWhileTheMouseStaysQueriesItAndRefreshes)
     Wire();
     box().resolutionLabel()->setText("stale");
     box().button(kFunctionModeButton)->setEnabled(false);
-    dialog_->OnDeviceNotice(DeviceNotice::Arrival);
+    dialog_->device().OnDeviceNotice(DeviceNotice::Arrival);
     EXPECT_EQ(Wire(), (std::vector<std::string>{"04 FF CA 00 00 00 00 00"}));
     EXPECT_EQ(ResolutionLabel(), "1600");
     EXPECT_TRUE(box().button(kFunctionModeButton)->isEnabled());
-    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+    EXPECT_EQ(dialog_->device().watcher()->StartWatcher(), 0);
 }
 
 TEST_F(ControlBoxTest, RemovalOfTheMousePausesTheWatcherUntilAnArrival)
@@ -255,17 +255,17 @@ TEST_F(ControlBoxTest, RemovalOfTheMousePausesTheWatcherUntilAnArrival)
     Start(0);
     mouse_->Unplug();
     Run(100);
-    EXPECT_EQ(dialog_->watcher()->StopWatcher(), 0);
+    EXPECT_EQ(dialog_->device().watcher()->StopWatcher(), 0);
     mouse_->PlugIn();
     Run(100);
-    EXPECT_EQ(dialog_->watcher()->StopWatcher(), 1);
+    EXPECT_EQ(dialog_->device().watcher()->StopWatcher(), 1);
 }
 
 TEST_F(ControlBoxTest, RemovalOfAnotherDeviceKeepsWatching)
 {
     Start(0);
-    dialog_->OnDeviceNotice(DeviceNotice::Removal);
-    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+    dialog_->device().OnDeviceNotice(DeviceNotice::Removal);
+    EXPECT_EQ(dialog_->device().watcher()->StartWatcher(), 0);
 }
 
 TEST_F(ControlBoxTest, TopmostTogglesAndIsRemembered)
@@ -347,7 +347,7 @@ TEST_F(ControlBoxTest, ExitStopsTheWatcherAndAsksToEnd)
     QObject::connect(dialog_.get(), &MainDialog::exitRequested, [&] { ended = true; });
     dialog_->trayMenu().exitAction()->trigger();
     EXPECT_TRUE(ended);
-    EXPECT_EQ(dialog_->watcher()->StopWatcher(), 0);
+    EXPECT_EQ(dialog_->device().watcher()->StopWatcher(), 0);
 }
 
 }  // namespace

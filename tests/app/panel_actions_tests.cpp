@@ -219,13 +219,13 @@ TEST_F(PanelActionsTest, ConfigOpensButtonEditingWithTheWatcherPausedAndShowsThe
         QWidget* editing = QApplication::activeModalWidget();
         ASSERT_NE(editing, nullptr);
         opened = editing->objectName();
-        pausedWhileOpen = dialog_->watcher()->StopWatcher() == 0;
+        pausedWhileOpen = dialog_->device().watcher()->StopWatcher() == 0;
         editing->close();
     });
     QTest::mouseClick(box().button(kConfigButton), Qt::LeftButton);
     EXPECT_EQ(opened, "146");
     EXPECT_EQ(pausedWhileOpen, 1);
-    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+    EXPECT_EQ(dialog_->device().watcher()->StartWatcher(), 0);
     EXPECT_EQ(state().mode, 2);
     EXPECT_FALSE(box().button(kFunctionModeButton)->isEnabled());
     EXPECT_TRUE(box().button(kButtonModeButton)->isEnabled());
@@ -242,13 +242,13 @@ TEST_F(PanelActionsTest, SequenceOpensWithTheWatcherPausedAndChangesNothingElse)
         QWidget* sequence = QApplication::activeModalWidget();
         ASSERT_NE(sequence, nullptr);
         opened = sequence->objectName();
-        pausedWhileOpen = dialog_->watcher()->StopWatcher() == 0;
+        pausedWhileOpen = dialog_->device().watcher()->StopWatcher() == 0;
         sequence->close();
     });
     QTest::mouseClick(box().button(kSequenceButton), Qt::LeftButton);
     EXPECT_EQ(opened, "144");
     EXPECT_EQ(pausedWhileOpen, 1);
-    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+    EXPECT_EQ(dialog_->device().watcher()->StartWatcher(), 0);
     EXPECT_EQ(ResolutionLabel(), "mine");
 }
 

@@ -105,7 +105,7 @@ TEST_F(SiteSwitchTest, WithoutAPasswordTheBoxOpensThePasswordDialogWithOneTheSig
     // Exit in the sign-in dialog: the box unticks.
     EXPECT_EQ(OpenedBy([&] { Tick(); }), "154");
     EXPECT_FALSE(box().siteModeCheck()->isChecked());
-    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+    EXPECT_EQ(dialog_->device().watcher()->StartWatcher(), 0);
 }
 
 TEST_F(SiteSwitchTest, AMouseSignedInAlreadyOpensNothingAndIsNotWrittenTo)
