@@ -11,9 +11,7 @@
 #include "app/autostart_entry.h"
 #include "app/help_file.h"
 #include "ui/notice/notice_popup.h"
-#include "app/tray_host_watch.h"
 #include "app/window_options.h"
-#include "app/xembed_tray.h"
 #include "ui/controls/invisible_button.h"
 #include "ui/controls/skin_bitmap_button.h"
 #include "ui/controls/skin_library.h"
@@ -25,24 +23,14 @@
 
 namespace qmb {
 
-namespace {
-
-using namespace std::chrono_literals;
-
-constexpr auto kTrayCheckInterval = 2s;
-// How long to look for a tray that appears after the program (a panel that
-// starts later): 2 minutes.
-constexpr int kTrayChecks = 60;
-
-}  // namespace
-
-MainDialog::MainDialog(DeviceSession& session, Language language, TrayAvailable trayAvailable, PointerKnown pointerKnown)
+MainDialog::MainDialog(DeviceSession& session, Language language, TrayWait::TrayAvailable trayAvailable,
+                       PointerKnown pointerKnown)
     : session_(session),
       language_(language),
       box_(session.modelNumber, language),
       panel_(box_, session.state, session.modelNumber),
       actions_(box_, panel_, session),
-      trayAvailable_(std::move(trayAvailable)),
+      tray_(trayMenu_.menu(), session.modelNumber, std::move(trayAvailable)),
       pointerKnown_(std::move(pointerKnown)),
       device_(session, panel_)
 {
@@ -63,17 +51,15 @@ MainDialog::MainDialog(DeviceSession& session, Language language, TrayAvailable 
             [this] { actions_.ApplyModeButton(Mode::Function); });
     connect(box_.helpButton(), &QAbstractButton::clicked, this, &MainDialog::ShowHelp);
     connect(&box_, &ControlBox::closeRequested, this, &MainDialog::Exit);
+    // Without a tray the control box is the only way in: show it, with the
+    // tray's menu as its context menu.
+    connect(&tray_, &TrayWait::waiting, this, &MainDialog::ShowControlBox);
+    connect(&tray_, &TrayWait::found, this, &MainDialog::OnTrayFound);
+    connect(&tray_, &TrayWait::activated, this, &MainDialog::OnTrayActivated);
     box_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&box_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { ShowBoxMenu(at); });
 
     session_.keeper.SetListener(&panel_);
-}
-
-bool MainDialog::DesktopHasTray()
-{
-    // Not QSystemTrayIcon::isSystemTrayAvailable(): its answer about
-    // StatusNotifier trays is made once and kept for the whole run.
-    return TrayHostWatch::HostPresent(QDBusConnection::sessionBus()) || XEmbedTrayPresent();
 }
 
 MainDialog::~MainDialog()
@@ -106,60 +92,14 @@ void MainDialog::OnInitDialog()
     device_.Start();
     openers_ = std::make_unique<DialogOpeners>(box_, panel_, session_, *device_.watcher(), language_);
     connect(trayMenu_.enrollSiteAction(), &QAction::triggered, openers_.get(), &DialogOpeners::OpenSiteEnrolment);
-
-    if (trayAvailable_()) {
-        ShowTrayIcon();
-    } else {
-        WaitForTray();
-    }
+    tray_.Start();
 }
 
-void MainDialog::WaitForTray()
+void MainDialog::OnTrayFound()
 {
-    // Without a tray the control box is the only way in: show it, with the
-    // tray's menu as its context menu, and keep looking for a tray. An
-    // XEmbed tray can only be polled for; a StatusNotifier panel says when
-    // it comes, however late.
-    ShowControlBox();
-    trayWait_.setInterval(kTrayCheckInterval);
-    connect(&trayWait_, &QTimer::timeout, this, [this] {
-        if (++trayChecks_ >= kTrayChecks) {
-            trayWait_.stop();
-        }
-        CheckForTray();
-    });
-    trayWait_.start();
-    trayHostWatch_ = new TrayHostWatch(QDBusConnection::sessionBus(), this);
-    connect(trayHostWatch_, &TrayHostWatch::hostAppeared, this, &MainDialog::CheckForTray);
-}
-
-void MainDialog::CheckForTray()
-{
-    if (trayIcon_ || !trayAvailable_()) {
-        return;
-    }
-    trayWait_.stop();
-    // Its own signal may have brought us here: it goes once that returns.
-    trayHostWatch_->deleteLater();
-    trayHostWatch_ = nullptr;
-    ShowTrayIcon();
     // As at a start with a tray, the control box goes into it, unless
     // "View Control Box" was chosen meanwhile.
     ApplyShowFlag(showFlag_ != 0);
-}
-
-void MainDialog::ShowTrayIcon()
-{
-    trayIcon_ = std::make_unique<QSystemTrayIcon>();
-    // By name when installed in the icon theme, so that shells drawing the
-    // tray themselves find it; the built-in pictures otherwise.
-    trayIcon_->setIcon(QIcon::fromTheme("qmbpro", ProgramIcon()));
-    trayIcon_->setToolTip(QString::fromUtf8(ModelName(session_.modelNumber)));
-    // Shells that draw the menu themselves (StatusNotifierItem) only report
-    // presses, so the same menu is also the icon's context menu.
-    trayIcon_->setContextMenu(&trayMenu_.menu());
-    connect(trayIcon_.get(), &QSystemTrayIcon::activated, this, &MainDialog::OnTrayActivated);
-    trayIcon_->show();
 }
 
 void MainDialog::OnTrayActivated(QSystemTrayIcon::ActivationReason reason)
@@ -259,8 +199,8 @@ void MainDialog::Exit()
     if (DeviceWatcher* watcher = device_.watcher()) {
         watcher->StopWatcher();
     }
-    if (trayIcon_) {
-        trayIcon_->hide();
+    if (QSystemTrayIcon* icon = tray_.icon()) {
+        icon->hide();
     }
     emit exitRequested();
 }
@@ -275,7 +215,7 @@ void MainDialog::ShowBoxMenu(const QPoint& at)
 {
     QMenu menu;
     connect(menu.addAction(tr("&About QMBPro...")), &QAction::triggered, this, &MainDialog::ShowAbout);
-    if (!trayIcon_) {
+    if (!tray_.icon()) {
         trayMenu_.Fill(ChooseTrayMenu(showFlag_, topmostFlag_));
         menu.addActions(trayMenu_.menu().actions());
     }

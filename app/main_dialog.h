@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QSystemTrayIcon>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -15,31 +14,27 @@
 #include "app/panel_refresh.h"
 #include "app/pointer_position.h"
 #include "app/tray_menu.h"
+#include "app/tray_wait.h"
 #include "ui/controls/language.h"
 
 namespace qmb {
-
-class TrayHostWatch;
 
 // The program's main window and everything it drives: the control box, the
 // tray icon and its menu, the device watcher and the USB notices.
 class MainDialog : public QObject {
     Q_OBJECT
 public:
-    using TrayAvailable = std::function<bool()>;
     using PointerKnown = std::function<bool()>;
 
-    MainDialog(DeviceSession& session, Language language, TrayAvailable trayAvailable = DesktopHasTray,
+    MainDialog(DeviceSession& session, Language language,
+               TrayWait::TrayAvailable trayAvailable = TrayWait::DesktopHasTray,
                PointerKnown pointerKnown = PointerPositionKnown);
-
-    static bool DesktopHasTray();
     ~MainDialog() override;
 
     void OnInitDialog();
 
     ControlBox& box() { return box_; }
-    // None until a tray is found.
-    QSystemTrayIcon* trayIcon() { return trayIcon_.get(); }
+    TrayWait& tray() { return tray_; }
     TrayMenu& trayMenu() { return trayMenu_; }
     DeviceBridge& device() { return device_; }
     PanelRefresh& panel() { return panel_; }
@@ -63,9 +58,7 @@ private:
     void ShowHelp();
     void ToggleStartAtLogin();
     void Exit();
-    void WaitForTray();
-    void CheckForTray();
-    void ShowTrayIcon();
+    void OnTrayFound();
     void ShowAbout();
     void ShowBoxMenu(const QPoint& at);
 
@@ -75,14 +68,8 @@ private:
     PanelRefresh panel_;
     PanelActions actions_;
     TrayMenu trayMenu_;
-    // Made only once a tray is there: Qt decides at that moment, for the
-    // whole run, whether the icon goes over D-Bus.
-    std::unique_ptr<QSystemTrayIcon> trayIcon_;
-    TrayAvailable trayAvailable_;
+    TrayWait tray_;
     PointerKnown pointerKnown_;
-    QTimer trayWait_;
-    TrayHostWatch* trayHostWatch_ = nullptr;
-    int trayChecks_ = 0;
     int showFlag_ = 0;
     int topmostFlag_ = 0;
     // The tray menu about to open was asked for by a left press.

@@ -14,7 +14,7 @@ protected:
     void RightPress()
     {
         dialog_->trayMenu().menu().popup(QPoint(0, 0));
-        emit dialog_->trayIcon()->activated(QSystemTrayIcon::Context);
+        emit dialog_->tray().icon()->activated(QSystemTrayIcon::Context);
     }
 
     // The mouse reports a state by itself; the watcher brings it in.
@@ -54,8 +54,8 @@ TEST_F(ControlBoxTest, TooltipNamesTheModel)
     for (const auto& [model, name] : std::vector<std::pair<int, QString>>{
              {2, "T32"}, {3, "QMB-4200plus"}, {4, "QMB-4200P+"}, {1, "T31"}, {5, "T31"}, {0, "T31"}}) {
         Start(model);
-        ASSERT_NE(dialog_->trayIcon(), nullptr);
-        EXPECT_EQ(dialog_->trayIcon()->toolTip(), name) << model;
+        ASSERT_NE(dialog_->tray().icon(), nullptr);
+        EXPECT_EQ(dialog_->tray().icon()->toolTip(), name) << model;
         TearDown();
     }
 }
@@ -178,9 +178,9 @@ TEST_F(ControlBoxTest, LeftPressWithoutThePointerPositionShowsTheControlBox)
     session_ = std::make_unique<DeviceSession>(*mouse_, 0);
     dialog_ = std::make_unique<MainDialog>(*session_, Language::English, [] { return true; }, [] { return false; });
     dialog_->OnInitDialog();
-    ASSERT_NE(dialog_->trayIcon(), nullptr);
+    ASSERT_NE(dialog_->tray().icon(), nullptr);
     ASSERT_FALSE(box().isVisible());
-    emit dialog_->trayIcon()->activated(QSystemTrayIcon::Trigger);
+    emit dialog_->tray().icon()->activated(QSystemTrayIcon::Trigger);
     EXPECT_TRUE(box().isVisible());
     EXPECT_FALSE(dialog_->trayMenu().menu().isVisible());
 }
@@ -199,7 +199,7 @@ TEST_F(ControlBoxTest, TrayFoundLaterTakesTheControlBoxUnlessViewControlBoxWasCh
     };
     const auto trayComes = [&] {
         trayUp = true;
-        return RunUntil([&] { return dialog_->trayIcon() != nullptr; }, 5000);
+        return RunUntil([&] { return dialog_->tray().icon() != nullptr; }, 5000);
     };
 
     ASSERT_TRUE(startWithoutTray());
