@@ -57,7 +57,8 @@ int MainApp::InitInstance()
     DeviceSession session(*platform, model);
     session.link.SetTrace(trace.get());
     MainDialog dialog(session, language);
-    QObject::connect(&instance, &SingleInstance::showRequested, &dialog, &MainDialog::ShowControlBox);
+    QObject::connect(&instance, &SingleInstance::showRequested, &dialog.visibility(),
+                     &ControlBoxVisibility::ShowControlBox);
     QObject::connect(&dialog, &MainDialog::exitRequested, qApp, &QCoreApplication::quit);
     dialog.OnInitDialog();
     return QApplication::exec();

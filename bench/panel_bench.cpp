@@ -42,7 +42,7 @@ int main(int argc, char** argv)
     qmb::DeviceSession session(mouse, 1);
     qmb::MainDialog dialog(session, qmb::Language::English, [] { return true; });
     dialog.OnInitDialog();
-    dialog.ShowControlBox();
+    dialog.visibility().ShowControlBox();
     qmb::SkinSlider* slider = dialog.box().resolutionSlider();
 
     Clock::time_point pressed;

@@ -236,6 +236,13 @@
     </message>
 </context>
 <context>
+    <name>qmb::ControlBoxVisibility</name>
+    <message>
+        <source>&amp;About QMBPro...</source>
+        <translation>QMBPro 정보(&amp;A)...</translation>
+    </message>
+</context>
+<context>
     <name>qmb::DialogOpeners</name>
     <message>
         <source>Not support !</source>
@@ -287,10 +294,6 @@
 </context>
 <context>
     <name>qmb::MainDialog</name>
-    <message>
-        <source>&amp;About QMBPro...</source>
-        <translation>QMBPro 정보(&amp;A)...</translation>
-    </message>
     <message>
         <source>The manual cannot be opened.</source>
         <translation>설명서를 열 수 없습니다.</translation>

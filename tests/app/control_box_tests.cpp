@@ -9,6 +9,8 @@ namespace {
 
 class ControlBoxTest : public ControlBoxFixture {
 protected:
+    void LeftPress() { emit dialog_->tray().icon()->activated(QSystemTrayIcon::Trigger); }
+
     // A right press on an XEmbed tray: the icon's context menu opens, then
     // the press is told.
     void RightPress()
@@ -138,7 +140,7 @@ TEST_F(ControlBoxTest, TrayPressFollowsShowAndAlwaysOpensTheMenu)
     Start(0);
     box().show();
     WriteUserDword(kUserKey, kShowName, 0);
-    dialog_->OnTrayActivated(QSystemTrayIcon::Trigger);
+    LeftPress();
     EXPECT_FALSE(box().isVisible());
     EXPECT_TRUE(dialog_->trayMenu().menu().isVisible());
     EXPECT_EQ(dialog_->trayMenu().variant(), 150);
@@ -146,7 +148,7 @@ TEST_F(ControlBoxTest, TrayPressFollowsShowAndAlwaysOpensTheMenu)
 
     // A left press shows only for exactly 1, a right press for any non-zero.
     WriteUserDword(kUserKey, kShowName, 2);
-    dialog_->OnTrayActivated(QSystemTrayIcon::Trigger);
+    LeftPress();
     EXPECT_FALSE(box().isVisible());
     dialog_->trayMenu().menu().hide();
     RightPress();
@@ -180,7 +182,7 @@ TEST_F(ControlBoxTest, LeftPressWithoutThePointerPositionShowsTheControlBox)
     dialog_->OnInitDialog();
     ASSERT_NE(dialog_->tray().icon(), nullptr);
     ASSERT_FALSE(box().isVisible());
-    emit dialog_->tray().icon()->activated(QSystemTrayIcon::Trigger);
+    LeftPress();
     EXPECT_TRUE(box().isVisible());
     EXPECT_FALSE(dialog_->trayMenu().menu().isVisible());
 }
@@ -215,7 +217,7 @@ TEST_F(ControlBoxTest, TrayFoundLaterTakesTheControlBoxUnlessViewControlBoxWasCh
 TEST_F(ControlBoxTest, EnterAndEscapeDoNothing)
 {
     Start(0);
-    dialog_->ShowControlBox();
+    dialog_->visibility().ShowControlBox();
     Wire();
     QTest::keyClick(&box(), Qt::Key_Escape);
     QTest::keyClick(&box(), Qt::Key_Return);
@@ -274,7 +276,7 @@ TEST_F(ControlBoxTest, TopmostTogglesAndIsRemembered)
     dialog_->trayMenu().topmostAction()->trigger();
     EXPECT_EQ(ReadUserDword(kUserKey, kTopMostName), 1u);
     EXPECT_TRUE(box().windowFlags() & Qt::WindowStaysOnTopHint);
-    dialog_->ShowTrayMenu();
+    LeftPress();
     EXPECT_EQ(dialog_->trayMenu().variant(), 148);
     EXPECT_TRUE(dialog_->trayMenu().menu().actions().at(1)->isChecked());
     dialog_->trayMenu().menu().hide();
@@ -290,7 +292,7 @@ TEST_F(ControlBoxTest, ViewControlBoxShowsAndTheNextPressKeepsItShown)
     dialog_->trayMenu().viewControlBoxAction()->trigger();
     EXPECT_TRUE(box().isVisible());
     EXPECT_EQ(ReadUserDword(kUserKey, kShowName), 1u);
-    dialog_->OnTrayActivated(QSystemTrayIcon::Trigger);
+    LeftPress();
     EXPECT_TRUE(box().isVisible());
     EXPECT_EQ(dialog_->trayMenu().variant(), 152);
     EXPECT_TRUE(dialog_->trayMenu().menu().actions().at(2)->isChecked());
@@ -299,7 +301,7 @@ TEST_F(ControlBoxTest, ViewControlBoxShowsAndTheNextPressKeepsItShown)
     // The close mark hides the window but keeps the flag.
     QTest::mouseClick(box().button(kExitButton), Qt::LeftButton);
     EXPECT_FALSE(box().isVisible());
-    EXPECT_EQ(dialog_->showFlag(), 1);
+    EXPECT_EQ(dialog_->visibility().showFlag(), 1);
 }
 
 TEST_F(ControlBoxTest, ProfilesOfTheSiteTitles)

@@ -96,7 +96,7 @@ TEST_F(PanelActionsTest, NoProfileChosenStillSendsTheState)
 TEST_F(PanelActionsTest, DraggingTheResolutionSliderSendsEveryStep)
 {
     Start(1, Language::Korean);
-    dialog_->ShowControlBox();
+    dialog_->visibility().ShowControlBox();
     Wire();
     SkinSlider* slider = box().resolutionSlider();
     ASSERT_EQ(slider->value(), 3);
@@ -131,7 +131,7 @@ TEST_F(PanelActionsTest, DraggingTheResolutionSliderSendsEveryStep)
 TEST_F(PanelActionsTest, PressInTheChannelPagesOneStepPerPressAndRepeatsWhileHeld)
 {
     Start(1);
-    dialog_->ShowControlBox();
+    dialog_->visibility().ShowControlBox();
     Wire();
     SkinSlider* slider = box().resolutionSlider();
     ASSERT_EQ(slider->value(), 3);
@@ -160,7 +160,7 @@ TEST_F(PanelActionsTest, PressInTheChannelPagesOneStepPerPressAndRepeatsWhileHel
 TEST_F(PanelActionsTest, MovingTheIntervalAloneAlsoSendsTheResolution)
 {
     Start(0);
-    dialog_->ShowControlBox();
+    dialog_->visibility().ShowControlBox();
     Wire();
     SkinSlider* slider = box().intervalSlider();
     slider->setFocus();
@@ -212,7 +212,7 @@ TEST_F(PanelActionsTest, ConfigOpensButtonEditingWithTheWatcherPausedAndShowsThe
     // Nothing read from the mouse yet: mode 0, which closing makes function
     // mode.
     Start(0, Language::English, false);
-    dialog_->ShowControlBox();
+    dialog_->visibility().ShowControlBox();
     int pausedWhileOpen = -1;
     QString opened;
     QTimer::singleShot(0, [&] {
@@ -234,7 +234,7 @@ TEST_F(PanelActionsTest, ConfigOpensButtonEditingWithTheWatcherPausedAndShowsThe
 TEST_F(PanelActionsTest, SequenceOpensWithTheWatcherPausedAndChangesNothingElse)
 {
     StartInFunctionMode();
-    dialog_->ShowControlBox();
+    dialog_->visibility().ShowControlBox();
     box().resolutionLabel()->setText("mine");
     int pausedWhileOpen = -1;
     QString opened;
