@@ -293,13 +293,6 @@
     </message>
 </context>
 <context>
-    <name>qmb::MainDialog</name>
-    <message>
-        <source>The manual cannot be opened.</source>
-        <translation>설명서를 열 수 없습니다.</translation>
-    </message>
-</context>
-<context>
     <name>qmb::PasswordDialog</name>
     <message>
         <source>Update Mouse Password</source>
@@ -581,6 +574,13 @@
     <message>
         <source>Start at login</source>
         <translation>로그인할 때 시작</translation>
+    </message>
+</context>
+<context>
+    <name>qmb::TrayProgram</name>
+    <message>
+        <source>The manual cannot be opened.</source>
+        <translation>설명서를 열 수 없습니다.</translation>
     </message>
 </context>
 </TS>

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "protocol/device_session.h"
-#include "app/main_dialog.h"
+#include "app/tray_program.h"
 #include "ui/controls/skin_bitmap_button.h"
 #include "ui/controls/skin_slider.h"
 #include "ui/controls/transparent_static.h"
@@ -35,7 +35,7 @@ protected:
 
     void TearDown() override
     {
-        dialog_.reset();
+        program_.reset();
         session_.reset();
         mouse_.reset();
     }
@@ -48,8 +48,8 @@ protected:
             mouse_->Unplug();
         }
         session_ = std::make_unique<DeviceSession>(*mouse_, model);
-        dialog_ = std::make_unique<MainDialog>(*session_, language, [] { return true; });
-        dialog_->OnInitDialog();
+        program_ = std::make_unique<TrayProgram>(*session_, language, [] { return true; });
+        program_->Start();
     }
 
     void Run(int milliseconds)
@@ -85,7 +85,7 @@ protected:
         return lines;
     }
 
-    ControlBox& box() { return dialog_->box(); }
+    ControlBox& box() { return program_->box(); }
     DeviceState& state() { return session_->state; }
     QString ResolutionLabel() { return box().resolutionLabel()->text(); }
     QString IntervalLabel() { return box().intervalLabel()->text(); }
@@ -93,7 +93,7 @@ protected:
     QTemporaryDir config_;
     std::unique_ptr<EmulatedPlatform> mouse_;
     std::unique_ptr<DeviceSession> session_;
-    std::unique_ptr<MainDialog> dialog_;
+    std::unique_ptr<TrayProgram> program_;
 };
 
 }  // namespace qmb::test

@@ -9,14 +9,14 @@ namespace {
 
 class ControlBoxTest : public ControlBoxFixture {
 protected:
-    void LeftPress() { emit dialog_->tray().icon()->activated(QSystemTrayIcon::Trigger); }
+    void LeftPress() { emit program_->tray().icon()->activated(QSystemTrayIcon::Trigger); }
 
     // A right press on an XEmbed tray: the icon's context menu opens, then
     // the press is told.
     void RightPress()
     {
-        dialog_->trayMenu().menu().popup(QPoint(0, 0));
-        emit dialog_->tray().icon()->activated(QSystemTrayIcon::Context);
+        program_->trayMenu().menu().popup(QPoint(0, 0));
+        emit program_->tray().icon()->activated(QSystemTrayIcon::Context);
     }
 
     // The mouse reports a state by itself; the watcher brings it in.
@@ -56,8 +56,8 @@ TEST_F(ControlBoxTest, TooltipNamesTheModel)
     for (const auto& [model, name] : std::vector<std::pair<int, QString>>{
              {2, "T32"}, {3, "QMB-4200plus"}, {4, "QMB-4200P+"}, {1, "T31"}, {5, "T31"}, {0, "T31"}}) {
         Start(model);
-        ASSERT_NE(dialog_->tray().icon(), nullptr);
-        EXPECT_EQ(dialog_->tray().icon()->toolTip(), name) << model;
+        ASSERT_NE(program_->tray().icon(), nullptr);
+        EXPECT_EQ(program_->tray().icon()->toolTip(), name) << model;
         TearDown();
     }
 }
@@ -142,15 +142,15 @@ TEST_F(ControlBoxTest, TrayPressFollowsShowAndAlwaysOpensTheMenu)
     WriteUserDword(kUserKey, kShowName, 0);
     LeftPress();
     EXPECT_FALSE(box().isVisible());
-    EXPECT_TRUE(dialog_->trayMenu().menu().isVisible());
-    EXPECT_EQ(dialog_->trayMenu().variant(), 150);
-    dialog_->trayMenu().menu().hide();
+    EXPECT_TRUE(program_->trayMenu().menu().isVisible());
+    EXPECT_EQ(program_->trayMenu().variant(), 150);
+    program_->trayMenu().menu().hide();
 
     // A left press shows only for exactly 1, a right press for any non-zero.
     WriteUserDword(kUserKey, kShowName, 2);
     LeftPress();
     EXPECT_FALSE(box().isVisible());
-    dialog_->trayMenu().menu().hide();
+    program_->trayMenu().menu().hide();
     RightPress();
     EXPECT_TRUE(box().isVisible());
 }
@@ -163,14 +163,14 @@ TEST_F(ControlBoxTest, RightPressChoosesTheMenuFromShowReadAtThePress)
     Start(0);
     RightPress();
     EXPECT_TRUE(box().isVisible());
-    EXPECT_EQ(dialog_->trayMenu().variant(), 152);
-    EXPECT_TRUE(dialog_->trayMenu().menu().actions().at(2)->isChecked());
-    dialog_->trayMenu().menu().hide();
+    EXPECT_EQ(program_->trayMenu().variant(), 152);
+    EXPECT_TRUE(program_->trayMenu().menu().actions().at(2)->isChecked());
+    program_->trayMenu().menu().hide();
 
     WriteUserDword(kUserKey, kShowName, 0);
     RightPress();
     EXPECT_FALSE(box().isVisible());
-    EXPECT_EQ(dialog_->trayMenu().variant(), 150);
+    EXPECT_EQ(program_->trayMenu().variant(), 150);
 }
 
 TEST_F(ControlBoxTest, LeftPressWithoutThePointerPositionShowsTheControlBox)
@@ -178,13 +178,13 @@ TEST_F(ControlBoxTest, LeftPressWithoutThePointerPositionShowsTheControlBox)
     // As on Wayland, where a menu has no place to open at.
     mouse_ = std::make_unique<EmulatedPlatform>(0);
     session_ = std::make_unique<DeviceSession>(*mouse_, 0);
-    dialog_ = std::make_unique<MainDialog>(*session_, Language::English, [] { return true; }, [] { return false; });
-    dialog_->OnInitDialog();
-    ASSERT_NE(dialog_->tray().icon(), nullptr);
+    program_ = std::make_unique<TrayProgram>(*session_, Language::English, [] { return true; }, [] { return false; });
+    program_->Start();
+    ASSERT_NE(program_->tray().icon(), nullptr);
     ASSERT_FALSE(box().isVisible());
     LeftPress();
     EXPECT_TRUE(box().isVisible());
-    EXPECT_FALSE(dialog_->trayMenu().menu().isVisible());
+    EXPECT_FALSE(program_->trayMenu().menu().isVisible());
 }
 
 TEST_F(ControlBoxTest, TrayFoundLaterTakesTheControlBoxUnlessViewControlBoxWasChosen)
@@ -195,13 +195,13 @@ TEST_F(ControlBoxTest, TrayFoundLaterTakesTheControlBoxUnlessViewControlBoxWasCh
     // Without a tray the control box shows at start.
     const auto startWithoutTray = [&] {
         trayUp = false;
-        dialog_ = std::make_unique<MainDialog>(*session_, Language::English, [&] { return trayUp; });
-        dialog_->OnInitDialog();
+        program_ = std::make_unique<TrayProgram>(*session_, Language::English, [&] { return trayUp; });
+        program_->Start();
         return box().isVisible();
     };
     const auto trayComes = [&] {
         trayUp = true;
-        return RunUntil([&] { return dialog_->tray().icon() != nullptr; }, 5000);
+        return RunUntil([&] { return program_->tray().icon() != nullptr; }, 5000);
     };
 
     ASSERT_TRUE(startWithoutTray());
@@ -209,7 +209,7 @@ TEST_F(ControlBoxTest, TrayFoundLaterTakesTheControlBoxUnlessViewControlBoxWasCh
     EXPECT_FALSE(box().isVisible());
 
     ASSERT_TRUE(startWithoutTray());
-    dialog_->trayMenu().viewControlBoxAction()->trigger();
+    program_->trayMenu().viewControlBoxAction()->trigger();
     ASSERT_TRUE(trayComes());
     EXPECT_TRUE(box().isVisible());
 }
@@ -217,7 +217,7 @@ TEST_F(ControlBoxTest, TrayFoundLaterTakesTheControlBoxUnlessViewControlBoxWasCh
 TEST_F(ControlBoxTest, EnterAndEscapeDoNothing)
 {
     Start(0);
-    dialog_->visibility().ShowControlBox();
+    program_->visibility().ShowControlBox();
     Wire();
     QTest::keyClick(&box(), Qt::Key_Escape);
     QTest::keyClick(&box(), Qt::Key_Return);
@@ -236,7 +236,7 @@ TEST_F(ControlBoxTest, AnyUsbArrivalQueriesTheMouseAndRefreshes)
     ASSERT_TRUE(RunUntil([&] { return ResolutionLabel() == "1600"; }));
     const auto wire = Wire();
     EXPECT_NE(std::find(wire.begin(), wire.end(), "04 FF CA 00 00 00 00 00"), wire.end());
-    EXPECT_EQ(dialog_->device().watcher()->StartWatcher(), 0);
+    EXPECT_EQ(program_->device().watcher()->StartWatcher(), 0);
 }
 
 TEST_F(ControlBoxTest, UsbArrivalWhileTheMouseStaysQueriesItAndRefreshes)
@@ -245,11 +245,11 @@ TEST_F(ControlBoxTest, UsbArrivalWhileTheMouseStaysQueriesItAndRefreshes)
     Wire();
     box().resolutionLabel()->setText("stale");
     box().button(kFunctionModeButton)->setEnabled(false);
-    dialog_->device().OnDeviceNotice(DeviceNotice::Arrival);
+    program_->device().OnDeviceNotice(DeviceNotice::Arrival);
     EXPECT_EQ(Wire(), (std::vector<std::string>{"04 FF CA 00 00 00 00 00"}));
     EXPECT_EQ(ResolutionLabel(), "1600");
     EXPECT_TRUE(box().button(kFunctionModeButton)->isEnabled());
-    EXPECT_EQ(dialog_->device().watcher()->StartWatcher(), 0);
+    EXPECT_EQ(program_->device().watcher()->StartWatcher(), 0);
 }
 
 TEST_F(ControlBoxTest, RemovalOfTheMousePausesTheWatcherUntilAnArrival)
@@ -257,31 +257,31 @@ TEST_F(ControlBoxTest, RemovalOfTheMousePausesTheWatcherUntilAnArrival)
     Start(0);
     mouse_->Unplug();
     Run(100);
-    EXPECT_EQ(dialog_->device().watcher()->StopWatcher(), 0);
+    EXPECT_EQ(program_->device().watcher()->StopWatcher(), 0);
     mouse_->PlugIn();
     Run(100);
-    EXPECT_EQ(dialog_->device().watcher()->StopWatcher(), 1);
+    EXPECT_EQ(program_->device().watcher()->StopWatcher(), 1);
 }
 
 TEST_F(ControlBoxTest, RemovalOfAnotherDeviceKeepsWatching)
 {
     Start(0);
-    dialog_->device().OnDeviceNotice(DeviceNotice::Removal);
-    EXPECT_EQ(dialog_->device().watcher()->StartWatcher(), 0);
+    program_->device().OnDeviceNotice(DeviceNotice::Removal);
+    EXPECT_EQ(program_->device().watcher()->StartWatcher(), 0);
 }
 
 TEST_F(ControlBoxTest, TopmostTogglesAndIsRemembered)
 {
     Start(0);
-    dialog_->trayMenu().topmostAction()->trigger();
+    program_->trayMenu().topmostAction()->trigger();
     EXPECT_EQ(ReadUserDword(kUserKey, kTopMostName), 1u);
     EXPECT_TRUE(box().windowFlags() & Qt::WindowStaysOnTopHint);
     LeftPress();
-    EXPECT_EQ(dialog_->trayMenu().variant(), 148);
-    EXPECT_TRUE(dialog_->trayMenu().menu().actions().at(1)->isChecked());
-    dialog_->trayMenu().menu().hide();
+    EXPECT_EQ(program_->trayMenu().variant(), 148);
+    EXPECT_TRUE(program_->trayMenu().menu().actions().at(1)->isChecked());
+    program_->trayMenu().menu().hide();
 
-    dialog_->trayMenu().topmostAction()->trigger();
+    program_->trayMenu().topmostAction()->trigger();
     EXPECT_EQ(ReadUserDword(kUserKey, kTopMostName), 0u);
     EXPECT_FALSE(box().windowFlags() & Qt::WindowStaysOnTopHint);
 }
@@ -289,19 +289,19 @@ TEST_F(ControlBoxTest, TopmostTogglesAndIsRemembered)
 TEST_F(ControlBoxTest, ViewControlBoxShowsAndTheNextPressKeepsItShown)
 {
     Start(0);
-    dialog_->trayMenu().viewControlBoxAction()->trigger();
+    program_->trayMenu().viewControlBoxAction()->trigger();
     EXPECT_TRUE(box().isVisible());
     EXPECT_EQ(ReadUserDword(kUserKey, kShowName), 1u);
     LeftPress();
     EXPECT_TRUE(box().isVisible());
-    EXPECT_EQ(dialog_->trayMenu().variant(), 152);
-    EXPECT_TRUE(dialog_->trayMenu().menu().actions().at(2)->isChecked());
-    dialog_->trayMenu().menu().hide();
+    EXPECT_EQ(program_->trayMenu().variant(), 152);
+    EXPECT_TRUE(program_->trayMenu().menu().actions().at(2)->isChecked());
+    program_->trayMenu().menu().hide();
 
     // The close mark hides the window but keeps the flag.
     QTest::mouseClick(box().button(kExitButton), Qt::LeftButton);
     EXPECT_FALSE(box().isVisible());
-    EXPECT_EQ(dialog_->visibility().showFlag(), 1);
+    EXPECT_EQ(program_->visibility().showFlag(), 1);
 }
 
 TEST_F(ControlBoxTest, ProfilesOfTheSiteTitles)
@@ -313,13 +313,13 @@ TEST_F(ControlBoxTest, ProfilesOfTheSiteTitles)
     EXPECT_EQ(box().siteCombo()->itemText(4), "bank");
 
     // No snapshot yet: the list empties and the titles stay stored.
-    dialog_->trayMenu().readProfileAction()->trigger();
+    program_->trayMenu().readProfileAction()->trigger();
     EXPECT_EQ(box().siteCombo()->count(), 0);
     EXPECT_EQ(LoadSiteTitles()->at(4), "bank");
 
-    dialog_->trayMenu().saveProfileAction()->trigger();
+    program_->trayMenu().saveProfileAction()->trigger();
     StoreSiteTitle(4, "shop");
-    dialog_->trayMenu().readProfileAction()->trigger();
+    program_->trayMenu().readProfileAction()->trigger();
     EXPECT_EQ(box().siteCombo()->count(), 31);
     EXPECT_EQ(box().siteCombo()->itemText(4), "bank");
     EXPECT_EQ(box().siteCombo()->currentIndex(), -1);
@@ -346,10 +346,10 @@ TEST_F(ControlBoxTest, ExitStopsTheWatcherAndAsksToEnd)
 {
     Start(0);
     bool ended = false;
-    QObject::connect(dialog_.get(), &MainDialog::exitRequested, [&] { ended = true; });
-    dialog_->trayMenu().exitAction()->trigger();
+    QObject::connect(program_.get(), &TrayProgram::exitRequested, [&] { ended = true; });
+    program_->trayMenu().exitAction()->trigger();
     EXPECT_TRUE(ended);
-    EXPECT_EQ(dialog_->device().watcher()->StopWatcher(), 0);
+    EXPECT_EQ(program_->device().watcher()->StopWatcher(), 0);
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ TEST_F(PanelActionsTest, NoProfileChosenStillSendsTheState)
 TEST_F(PanelActionsTest, DraggingTheResolutionSliderSendsEveryStep)
 {
     Start(1, Language::Korean);
-    dialog_->visibility().ShowControlBox();
+    program_->visibility().ShowControlBox();
     Wire();
     SkinSlider* slider = box().resolutionSlider();
     ASSERT_EQ(slider->value(), 3);
@@ -131,7 +131,7 @@ TEST_F(PanelActionsTest, DraggingTheResolutionSliderSendsEveryStep)
 TEST_F(PanelActionsTest, PressInTheChannelPagesOneStepPerPressAndRepeatsWhileHeld)
 {
     Start(1);
-    dialog_->visibility().ShowControlBox();
+    program_->visibility().ShowControlBox();
     Wire();
     SkinSlider* slider = box().resolutionSlider();
     ASSERT_EQ(slider->value(), 3);
@@ -160,7 +160,7 @@ TEST_F(PanelActionsTest, PressInTheChannelPagesOneStepPerPressAndRepeatsWhileHel
 TEST_F(PanelActionsTest, MovingTheIntervalAloneAlsoSendsTheResolution)
 {
     Start(0);
-    dialog_->visibility().ShowControlBox();
+    program_->visibility().ShowControlBox();
     Wire();
     SkinSlider* slider = box().intervalSlider();
     slider->setFocus();
@@ -201,7 +201,7 @@ TEST_F(PanelActionsTest, RefreshWithoutAModeLeavesTheModeButtons)
     Start(0, Language::English, false);
     box().button(kButtonModeButton)->setEnabled(false);
     box().button(kFunctionModeButton)->setEnabled(true);
-    dialog_->panel().RefreshPanel();
+    program_->panel().RefreshPanel();
     EXPECT_FALSE(box().button(kButtonModeButton)->isEnabled());
     EXPECT_TRUE(box().button(kFunctionModeButton)->isEnabled());
     EXPECT_EQ(state().mode, 0);
@@ -212,20 +212,20 @@ TEST_F(PanelActionsTest, ConfigOpensButtonEditingWithTheWatcherPausedAndShowsThe
     // Nothing read from the mouse yet: mode 0, which closing makes function
     // mode.
     Start(0, Language::English, false);
-    dialog_->visibility().ShowControlBox();
+    program_->visibility().ShowControlBox();
     int pausedWhileOpen = -1;
     QString opened;
     QTimer::singleShot(0, [&] {
         QWidget* editing = QApplication::activeModalWidget();
         ASSERT_NE(editing, nullptr);
         opened = editing->objectName();
-        pausedWhileOpen = dialog_->device().watcher()->StopWatcher() == 0;
+        pausedWhileOpen = program_->device().watcher()->StopWatcher() == 0;
         editing->close();
     });
     QTest::mouseClick(box().button(kConfigButton), Qt::LeftButton);
     EXPECT_EQ(opened, "146");
     EXPECT_EQ(pausedWhileOpen, 1);
-    EXPECT_EQ(dialog_->device().watcher()->StartWatcher(), 0);
+    EXPECT_EQ(program_->device().watcher()->StartWatcher(), 0);
     EXPECT_EQ(state().mode, 2);
     EXPECT_FALSE(box().button(kFunctionModeButton)->isEnabled());
     EXPECT_TRUE(box().button(kButtonModeButton)->isEnabled());
@@ -234,7 +234,7 @@ TEST_F(PanelActionsTest, ConfigOpensButtonEditingWithTheWatcherPausedAndShowsThe
 TEST_F(PanelActionsTest, SequenceOpensWithTheWatcherPausedAndChangesNothingElse)
 {
     StartInFunctionMode();
-    dialog_->visibility().ShowControlBox();
+    program_->visibility().ShowControlBox();
     box().resolutionLabel()->setText("mine");
     int pausedWhileOpen = -1;
     QString opened;
@@ -242,13 +242,13 @@ TEST_F(PanelActionsTest, SequenceOpensWithTheWatcherPausedAndChangesNothingElse)
         QWidget* sequence = QApplication::activeModalWidget();
         ASSERT_NE(sequence, nullptr);
         opened = sequence->objectName();
-        pausedWhileOpen = dialog_->device().watcher()->StopWatcher() == 0;
+        pausedWhileOpen = program_->device().watcher()->StopWatcher() == 0;
         sequence->close();
     });
     QTest::mouseClick(box().button(kSequenceButton), Qt::LeftButton);
     EXPECT_EQ(opened, "144");
     EXPECT_EQ(pausedWhileOpen, 1);
-    EXPECT_EQ(dialog_->device().watcher()->StartWatcher(), 0);
+    EXPECT_EQ(program_->device().watcher()->StartWatcher(), 0);
     EXPECT_EQ(ResolutionLabel(), "mine");
 }
 

@@ -179,8 +179,8 @@ TEST_F(KoreanTranslationTest, ControlBoxMenuWithoutATrayOffersTheKoreanTrayItems
 {
     mouse_ = std::make_unique<EmulatedPlatform>(0);
     session_ = std::make_unique<DeviceSession>(*mouse_, 0);
-    dialog_ = std::make_unique<MainDialog>(*session_, Language::Korean, [] { return false; });
-    dialog_->OnInitDialog();
+    program_ = std::make_unique<TrayProgram>(*session_, Language::Korean, [] { return false; });
+    program_->Start();
     // The box is shown, but "Show" was never set: the menu of a hidden box.
     EXPECT_EQ(Joined(BoxMenuTexts()), Joined(QStringList{"QMBPro 정보(&A)..."} + KoreanTrayMenu(150)));
 }

@@ -18,17 +18,20 @@
 
 namespace qmb {
 
-// The program's main window and everything it drives: the control box, the
-// tray icon and its menu, the device watcher and the USB notices.
-class MainDialog : public QObject {
+// The tray program put together: the control box and its panel, the tray
+// icon and its menu, the device watcher and the USB notices, and what each
+// control and menu entry does.
+class TrayProgram : public QObject {
     Q_OBJECT
 public:
-    MainDialog(DeviceSession& session, Language language,
+    TrayProgram(DeviceSession& session, Language language,
                TrayWait::TrayAvailable trayAvailable = TrayWait::DesktopHasTray,
                ControlBoxVisibility::PointerKnown pointerKnown = PointerPositionKnown);
-    ~MainDialog() override;
+    ~TrayProgram() override;
 
-    void OnInitDialog();
+    // Lays out the control box, reads and watches the mouse, and shows the
+    // tray icon, or the control box while there is no tray.
+    void Start();
 
     ControlBox& box() { return box_; }
     PanelRefresh& panel() { return panel_; }

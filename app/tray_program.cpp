@@ -1,4 +1,4 @@
-#include "app/main_dialog.h"
+#include "app/tray_program.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -19,7 +19,7 @@
 
 namespace qmb {
 
-MainDialog::MainDialog(DeviceSession& session, Language language, TrayWait::TrayAvailable trayAvailable,
+TrayProgram::TrayProgram(DeviceSession& session, Language language, TrayWait::TrayAvailable trayAvailable,
                        ControlBoxVisibility::PointerKnown pointerKnown)
     : session_(session),
       language_(language),
@@ -34,16 +34,16 @@ MainDialog::MainDialog(DeviceSession& session, Language language, TrayWait::Tray
     connect(trayMenu_.viewControlBoxAction(), &QAction::triggered, &visibility_,
             &ControlBoxVisibility::ToggleControlBox);
     connect(trayMenu_.saveProfileAction(), &QAction::triggered, this, &SaveProfile);
-    connect(trayMenu_.readProfileAction(), &QAction::triggered, this, &MainDialog::ReadProfile);
-    connect(trayMenu_.startAtLoginAction(), &QAction::triggered, this, &MainDialog::ToggleStartAtLogin);
-    connect(trayMenu_.exitAction(), &QAction::triggered, this, &MainDialog::Exit);
+    connect(trayMenu_.readProfileAction(), &QAction::triggered, this, &TrayProgram::ReadProfile);
+    connect(trayMenu_.startAtLoginAction(), &QAction::triggered, this, &TrayProgram::ToggleStartAtLogin);
+    connect(trayMenu_.exitAction(), &QAction::triggered, this, &TrayProgram::Exit);
     connect(box_.button(kExitButton), &QAbstractButton::clicked, &box_, &QWidget::hide);
     connect(box_.button(kButtonModeButton), &QAbstractButton::clicked, &actions_,
             [this] { actions_.ApplyModeButton(Mode::Button); });
     connect(box_.button(kFunctionModeButton), &QAbstractButton::clicked, &actions_,
             [this] { actions_.ApplyModeButton(Mode::Function); });
-    connect(box_.helpButton(), &QAbstractButton::clicked, this, &MainDialog::ShowHelp);
-    connect(&box_, &ControlBox::closeRequested, this, &MainDialog::Exit);
+    connect(box_.helpButton(), &QAbstractButton::clicked, this, &TrayProgram::ShowHelp);
+    connect(&box_, &ControlBox::closeRequested, this, &TrayProgram::Exit);
     // Without a tray the control box is the only way in: show it, with the
     // tray's menu as its context menu.
     connect(&tray_, &TrayWait::waiting, &visibility_, &ControlBoxVisibility::ShowControlBox);
@@ -53,12 +53,12 @@ MainDialog::MainDialog(DeviceSession& session, Language language, TrayWait::Tray
     session_.keeper.SetListener(&panel_);
 }
 
-MainDialog::~MainDialog()
+TrayProgram::~TrayProgram()
 {
     session_.keeper.SetListener(nullptr);
 }
 
-void MainDialog::OnInitDialog()
+void TrayProgram::Start()
 {
     const bool elevenSteps = session_.modelNumber == 1;
     box_.setWindowIcon(ProgramIcon());
@@ -84,19 +84,19 @@ void MainDialog::OnInitDialog()
     tray_.Start();
 }
 
-void MainDialog::ShowHelp()
+void TrayProgram::ShowHelp()
 {
     if (!OpenHelp(language_)) {
         ShowFailureNotice(tr("The manual cannot be opened."));
     }
 }
 
-void MainDialog::ToggleStartAtLogin()
+void TrayProgram::ToggleStartAtLogin()
 {
     AutostartEntry().SetEnabled(!AutostartEntry().enabled(), QCoreApplication::applicationFilePath());
 }
 
-void MainDialog::ReadProfile()
+void TrayProgram::ReadProfile()
 {
     QComboBox* combo = box_.siteCombo();
     combo->clear();
@@ -106,7 +106,7 @@ void MainDialog::ReadProfile()
     combo->setCurrentIndex(-1);
 }
 
-void MainDialog::Exit()
+void TrayProgram::Exit()
 {
     if (DeviceWatcher* watcher = device_.watcher()) {
         watcher->StopWatcher();
