@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -83,6 +86,24 @@ protected:
             lines.push_back(FormatReport(report));
         }
         return lines;
+    }
+
+    // Opens the control box's context menu, hands it to `inside` and closes it.
+    void InBoxMenu(const std::function<void(QMenu&)>& inside)
+    {
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* menu = qobject_cast<QMenu*>(widget); menu && menu->isVisible() && !menu->parent()) {
+                    poll.stop();
+                    inside(*menu);
+                    menu->close();
+                }
+            }
+        });
+        poll.start();
+        emit box().customContextMenuRequested(QPoint(10, 10));
     }
 
     ControlBox& box() { return program_->box(); }

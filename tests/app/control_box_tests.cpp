@@ -1,5 +1,7 @@
 #include <QTest>
 
+#include <functional>
+
 #include "settings/settings_store.h"
 #include "settings/site_titles.h"
 #include "tests/app/control_box_fixture.h"
@@ -17,6 +19,30 @@ protected:
     {
         program_->trayMenu().menu().popup(QPoint(0, 0));
         emit program_->tray().icon()->activated(QSystemTrayIcon::Context);
+    }
+
+    // Chooses the entry that reads `text` in the control box's context menu;
+    // a window it opens is closed again. That window's id, or nothing.
+    QString ChooseFromBoxMenu(const QString& text)
+    {
+        QString opened;
+        QTimer closer;
+        closer.setSingleShot(true);
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened = modal->objectName();
+                modal->close();
+            }
+        });
+        InBoxMenu([&](QMenu& menu) {
+            closer.start(0);
+            for (QAction* action : menu.actions()) {
+                if (action->text() == text) {
+                    action->trigger();
+                }
+            }
+        });
+        return opened;
     }
 
     // The mouse reports a state by itself; the watcher brings it in.
@@ -207,11 +233,51 @@ TEST_F(ControlBoxTest, TrayFoundLaterTakesTheControlBoxUnlessViewControlBoxWasCh
     ASSERT_TRUE(startWithoutTray());
     ASSERT_TRUE(trayComes());
     EXPECT_FALSE(box().isVisible());
+    EXPECT_EQ(program_->tray().icon()->contextMenu(), &program_->trayMenu().menu());
 
     ASSERT_TRUE(startWithoutTray());
     program_->trayMenu().viewControlBoxAction()->trigger();
     ASSERT_TRUE(trayComes());
     EXPECT_TRUE(box().isVisible());
+}
+
+TEST_F(ControlBoxTest, WithoutATrayTheBoxMenuDoesWhatTheTrayMenuDoes)
+{
+    mouse_ = std::make_unique<EmulatedPlatform>(0);
+    session_ = std::make_unique<DeviceSession>(*mouse_, 0);
+    program_ = std::make_unique<TrayProgram>(*session_, Language::English, [] { return false; });
+    program_->Start();
+    EXPECT_EQ(ChooseFromBoxMenu("&About QMBPro..."), "100");
+    for (const auto& [entry, flag] : std::vector<std::pair<QString, std::string_view>>{
+             {"Topmost", kTopMostName}, {"View Control Box", kShowName}}) {
+        EXPECT_TRUE(ChooseFromBoxMenu(entry).isEmpty());
+        EXPECT_EQ(ReadUserDword(kUserKey, flag), 1u) << entry.toStdString();
+    }
+    EXPECT_TRUE(box().isVisible());
+}
+
+TEST_F(ControlBoxTest, StoredFlagsChooseTheVariantAndTheEntriesStayTheSame)
+{
+    struct Row {
+        uint32_t show;
+        uint32_t topmost;
+        int variant;
+    };
+    for (const Row& row : {Row{0, 1, 148}, Row{0, 0, 150}, Row{1, 1, 151}, Row{1, 0, 152}}) {
+        WriteUserDword(kUserKey, kShowName, row.show);
+        WriteUserDword(kUserKey, kTopMostName, row.topmost);
+        Start(0);
+        EXPECT_EQ(static_cast<bool>(box().windowFlags() & Qt::WindowStaysOnTopHint), row.topmost == 1);
+        const auto entries = program_->trayMenu().menu().actions();
+        RightPress();
+        EXPECT_EQ(program_->trayMenu().variant(), row.variant);
+        EXPECT_EQ(program_->trayMenu().topmostAction()->isChecked(), row.topmost == 1) << row.variant;
+        EXPECT_EQ(program_->trayMenu().viewControlBoxAction()->isChecked(), row.show == 1) << row.variant;
+        EXPECT_EQ(box().isVisible(), row.show == 1) << row.variant;
+        EXPECT_EQ(program_->trayMenu().menu().actions(), entries);
+        program_->trayMenu().menu().hide();
+        TearDown();
+    }
 }
 
 TEST_F(ControlBoxTest, EnterAndEscapeDoNothing)
@@ -342,14 +408,20 @@ TEST_F(ControlBoxTest, MouseAbsentAtStartShowsZeros)
     ASSERT_TRUE(RunUntil([&] { return ResolutionLabel() == "1600"; }));
 }
 
-TEST_F(ControlBoxTest, ExitStopsTheWatcherAndAsksToEnd)
+TEST_F(ControlBoxTest, ExitOrClosingTheWindowStopsTheWatcherAndAsksToEnd)
 {
-    Start(0);
-    bool ended = false;
-    QObject::connect(program_.get(), &TrayProgram::exitRequested, [&] { ended = true; });
-    program_->trayMenu().exitAction()->trigger();
-    EXPECT_TRUE(ended);
-    EXPECT_EQ(program_->device().watcher()->StopWatcher(), 0);
+    for (const auto& [way, end] : std::vector<std::pair<const char*, std::function<void(TrayProgram&)>>>{
+             {"Exit", [](TrayProgram& program) { program.trayMenu().exitAction()->trigger(); }},
+             {"window closed", [](TrayProgram& program) { program.box().close(); }}}) {
+        Start(0);
+        bool ended = false;
+        QObject::connect(program_.get(), &TrayProgram::exitRequested, [&] { ended = true; });
+        end(*program_);
+        EXPECT_TRUE(ended) << way;
+        EXPECT_EQ(program_->device().watcher()->StopWatcher(), 0) << way;
+        EXPECT_FALSE(program_->tray().icon()->isVisible()) << way;
+        TearDown();
+    }
 }
 
 }  // namespace

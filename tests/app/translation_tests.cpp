@@ -1,5 +1,4 @@
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -7,7 +6,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -122,23 +120,11 @@ protected:
         QCoreApplication::removeTranslator(&translator_);
     }
 
-    // The texts of the control box's right-click menu; the menu is closed
-    // as soon as it shows.
+    // The texts of the control box's right-click menu.
     QStringList BoxMenuTexts()
     {
         QStringList texts;
-        QTimer closer;
-        closer.setInterval(10);
-        QObject::connect(&closer, &QTimer::timeout, [&] {
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                if (auto* menu = qobject_cast<QMenu*>(widget); menu && menu->isVisible() && menu->parent() == nullptr) {
-                    texts = MenuTexts(*menu);
-                    menu->close();
-                }
-            }
-        });
-        closer.start();
-        emit box().customContextMenuRequested(QPoint(10, 10));
+        InBoxMenu([&](QMenu& menu) { texts = MenuTexts(menu); });
         return texts;
     }
 
