@@ -20,7 +20,7 @@
 namespace qmb {
 
 TrayProgram::TrayProgram(DeviceSession& session, Language language, TrayWait::TrayAvailable trayAvailable,
-                       ControlBoxVisibility::PointerKnown pointerKnown)
+                         ControlBoxVisibility::PointerKnown pointerKnown)
     : session_(session),
       language_(language),
       box_(session.modelNumber, language),

@@ -25,8 +25,8 @@ class TrayProgram : public QObject {
     Q_OBJECT
 public:
     TrayProgram(DeviceSession& session, Language language,
-               TrayWait::TrayAvailable trayAvailable = TrayWait::DesktopHasTray,
-               ControlBoxVisibility::PointerKnown pointerKnown = PointerPositionKnown);
+                TrayWait::TrayAvailable trayAvailable = TrayWait::DesktopHasTray,
+                ControlBoxVisibility::PointerKnown pointerKnown = PointerPositionKnown);
     ~TrayProgram() override;
 
     // Lays out the control box, reads and watches the mouse, and shows the
@@ -57,6 +57,7 @@ private:
     TrayMenu trayMenu_;
     TrayWait tray_;
     ControlBoxVisibility visibility_;
+    // Made at Start: a dialog pauses the watcher, which exists from then on.
     std::unique_ptr<DialogOpeners> openers_;
     // Last, so that it goes first: the watcher must be gone before anything
     // it reaches is.
