@@ -87,14 +87,12 @@ void ControlBox::CreateControls(Language language)
         }
         case ControlKind::SkinButton: {
             auto* button = new SkinBitmapButton(this);
-            connect(button, &QAbstractButton::clicked, this, [this, id = place.id] { emit commandRequested(id); });
             buttons_[static_cast<ControlId>(place.id)] = button;
             control = button;
             break;
         }
         case ControlKind::InvisibleButton:
             helpButton_ = new InvisibleButton(this);
-            connect(helpButton_, &QAbstractButton::clicked, this, [this] { emit commandRequested(kHelpButton); });
             control = helpButton_;
             break;
         }

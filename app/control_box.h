@@ -38,8 +38,6 @@ public:
     InvisibleButton* helpButton() const { return helpButton_; }
 
 signals:
-    // A command id of the control box ("Exit", the mode commands, ...).
-    void commandRequested(int id);
     // The window manager asked to close the window (Alt+F4).
     void closeRequested();
 

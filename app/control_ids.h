@@ -21,10 +21,6 @@ enum ControlId : int {
     kFunctionModeButton = 1110,
 };
 
-// Commands no control carries that act like the two mode buttons.
-inline constexpr int kFunctionModeCommand = 1013;
-inline constexpr int kButtonModeCommand = 1014;
-
 // Skin pictures.
 enum SkinId : int {
     kSkinElevenSteps = 129,

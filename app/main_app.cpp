@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "protocol/device_session.h"
-#include "app/main_dialog.h"
+#include "app/tray_program.h"
 #include "app/quit_signals.h"
 #include "app/settings_notices.h"
 #include "app/single_instance.h"
@@ -56,10 +56,11 @@ int MainApp::InitInstance()
 
     DeviceSession session(*platform, model);
     session.link.SetTrace(trace.get());
-    MainDialog dialog(session, language);
-    QObject::connect(&instance, &SingleInstance::showRequested, &dialog, &MainDialog::ShowControlBox);
-    QObject::connect(&dialog, &MainDialog::exitRequested, qApp, &QCoreApplication::quit);
-    dialog.OnInitDialog();
+    TrayProgram program(session, language);
+    QObject::connect(&instance, &SingleInstance::showRequested, &program.visibility(),
+                     &ControlBoxVisibility::ShowControlBox);
+    QObject::connect(&program, &TrayProgram::exitRequested, qApp, &QCoreApplication::quit);
+    program.Start();
     return QApplication::exec();
 }
 

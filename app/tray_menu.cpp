@@ -30,21 +30,19 @@ TrayMenu::TrayMenu()
 {
     menu_.setTitle("QMBPro");
     menu_.addSeparator();
-    topmost_ = AddCommand(kTopmostCommand, true);
-    viewControlBox_ = AddCommand(kViewControlBoxCommand, true);
-    saveProfile_ = AddCommand(kSaveProfileCommand, false);
-    readProfile_ = AddCommand(kReadProfileCommand, false);
-    enrollSite_ = AddCommand(kEnrollSiteCommand, false);
-    startAtLogin_ = AddCommand(kStartAtLoginCommand, true);
-    exit_ = AddCommand(kExitCommand, false);
+    topmost_ = AddEntry(true);
+    viewControlBox_ = AddEntry(true);
+    saveProfile_ = AddEntry(false);
+    readProfile_ = AddEntry(false);
+    enrollSite_ = AddEntry(false);
+    startAtLogin_ = AddEntry(true);
+    exit_ = AddEntry(false);
 }
 
-QAction* TrayMenu::AddCommand(int id, bool checkable)
+QAction* TrayMenu::AddEntry(bool checkable)
 {
     QAction* action = menu_.addAction(QString());
-    action->setData(id);
     action->setCheckable(checkable);
-    connect(action, &QAction::triggered, this, [this, id] { emit commandChosen(id); });
     return action;
 }
 

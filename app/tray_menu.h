@@ -5,16 +5,6 @@
 
 namespace qmb {
 
-enum TrayCommand : int {
-    kExitCommand = 32771,
-    kTopmostCommand = 32774,
-    kViewControlBoxCommand = 32775,
-    kSaveProfileCommand = 32776,
-    kReadProfileCommand = 32777,
-    kEnrollSiteCommand = 32778,
-    kStartAtLoginCommand = 32779,
-};
-
 // The four variants of the tray menu differ only in their check marks (and,
 // in Korean, in one word of menu 150): the menu is picked, never ticked.
 int ChooseTrayMenu(int showFlag, int topmostFlag);
@@ -31,11 +21,16 @@ public:
     void Fill(int variant);
     int variant() const { return variant_; }
 
-signals:
-    void commandChosen(int id);
+    QAction* topmostAction() const { return topmost_; }
+    QAction* viewControlBoxAction() const { return viewControlBox_; }
+    QAction* saveProfileAction() const { return saveProfile_; }
+    QAction* readProfileAction() const { return readProfile_; }
+    QAction* enrollSiteAction() const { return enrollSite_; }
+    QAction* startAtLoginAction() const { return startAtLogin_; }
+    QAction* exitAction() const { return exit_; }
 
 private:
-    QAction* AddCommand(int id, bool checkable);
+    QAction* AddEntry(bool checkable);
 
     QMenu menu_;
     QAction* topmost_;

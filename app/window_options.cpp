@@ -4,16 +4,6 @@
 
 namespace qmb {
 
-int OpacityAlpha(int percent)
-{
-    return percent * 255 / 100;
-}
-
-void SetWindowOpacity(int percent, QWidget* window)
-{
-    window->setWindowOpacity(OpacityAlpha(percent) / 255.0);
-}
-
 void SetTopmost(QWidget* window, bool topmost)
 {
     const bool visible = window->isVisible();

@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/main_dialog.h"
+#include "app/tray_program.h"
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/device_session.h"
 #include "ui/controls/skin_slider.h"
@@ -40,10 +40,10 @@ int main(int argc, char** argv)
 
     qmb::EmulatedPlatform mouse(1);
     qmb::DeviceSession session(mouse, 1);
-    qmb::MainDialog dialog(session, qmb::Language::English, [] { return true; });
-    dialog.OnInitDialog();
-    dialog.ShowControlBox();
-    qmb::SkinSlider* slider = dialog.box().resolutionSlider();
+    qmb::TrayProgram program(session, qmb::Language::English, [] { return true; });
+    program.Start();
+    program.visibility().ShowControlBox();
+    qmb::SkinSlider* slider = program.box().resolutionSlider();
 
     Clock::time_point pressed;
     std::vector<double> toReport;

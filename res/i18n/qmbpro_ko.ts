@@ -236,6 +236,13 @@
     </message>
 </context>
 <context>
+    <name>qmb::ControlBoxVisibility</name>
+    <message>
+        <source>&amp;About QMBPro...</source>
+        <translation>QMBPro 정보(&amp;A)...</translation>
+    </message>
+</context>
+<context>
     <name>qmb::DialogOpeners</name>
     <message>
         <source>Not support !</source>
@@ -283,17 +290,6 @@
     <message>
         <source>Match Ok!</source>
         <translation>로그인 성공.</translation>
-    </message>
-</context>
-<context>
-    <name>qmb::MainDialog</name>
-    <message>
-        <source>&amp;About QMBPro...</source>
-        <translation>QMBPro 정보(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>The manual cannot be opened.</source>
-        <translation>설명서를 열 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -578,6 +574,13 @@
     <message>
         <source>Start at login</source>
         <translation>로그인할 때 시작</translation>
+    </message>
+</context>
+<context>
+    <name>qmb::TrayProgram</name>
+    <message>
+        <source>The manual cannot be opened.</source>
+        <translation>설명서를 열 수 없습니다.</translation>
     </message>
 </context>
 </TS>

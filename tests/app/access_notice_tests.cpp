@@ -25,8 +25,8 @@ protected:
         locked_ = mouse.get();
         mouse_ = std::move(mouse);
         session_ = std::make_unique<DeviceSession>(*mouse_, 0);
-        dialog_ = std::make_unique<MainDialog>(*session_, Language::English, [] { return true; });
-        dialog_->OnInitDialog();
+        program_ = std::make_unique<TrayProgram>(*session_, Language::English, [] { return true; });
+        program_->Start();
     }
 
     int OpenExplanations()
@@ -44,15 +44,15 @@ protected:
 TEST_F(AccessNoticeTest, AMouseThatCannotBeOpenedIsExplainedOnceWithTheCommands)
 {
     StartLockedAway();
-    const QMessageBox* box = dialog_->accessNotice().box();
+    const QMessageBox* box = program_->device().accessNotice().box();
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
     EXPECT_TRUE(box->informativeText().contains("/dev/hidraw5 is the mouse")) << box->informativeText().toStdString();
     EXPECT_TRUE(box->informativeText().contains("sudo udevadm trigger --action=change --subsystem-match=hidraw"));
 
     // Later arrivals and passes find it locked still, and say nothing new.
-    dialog_->OnDeviceNotice(DeviceNotice::Arrival);
-    dialog_->OnDeviceNotice(DeviceNotice::Arrival);
+    program_->device().OnDeviceNotice(DeviceNotice::Arrival);
+    program_->device().OnDeviceNotice(DeviceNotice::Arrival);
     Run(100);
     EXPECT_EQ(OpenExplanations(), 1);
 }
@@ -60,12 +60,12 @@ TEST_F(AccessNoticeTest, AMouseThatCannotBeOpenedIsExplainedOnceWithTheCommands)
 TEST_F(AccessNoticeTest, AMouseThatIsSimplyAbsentIsNotExplained)
 {
     StartLockedAway();
-    dialog_.reset();
+    program_.reset();
     locked_->lockedOut.clear();
     session_ = std::make_unique<DeviceSession>(*mouse_, 0);
-    dialog_ = std::make_unique<MainDialog>(*session_, Language::English, [] { return true; });
-    dialog_->OnInitDialog();
-    EXPECT_EQ(dialog_->accessNotice().box(), nullptr);
+    program_ = std::make_unique<TrayProgram>(*session_, Language::English, [] { return true; });
+    program_->Start();
+    EXPECT_EQ(program_->device().accessNotice().box(), nullptr);
 }
 
 }  // namespace

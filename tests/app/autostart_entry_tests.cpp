@@ -30,13 +30,8 @@ protected:
 
     QAction* StartAtLoginItem()
     {
-        dialog_->trayMenu().Fill(150);
-        for (QAction* action : dialog_->trayMenu().menu().actions()) {
-            if (action->data().toInt() == kStartAtLoginCommand) {
-                return action;
-            }
-        }
-        return nullptr;
+        program_->trayMenu().Fill(150);
+        return program_->trayMenu().startAtLoginAction();
     }
 };
 
@@ -90,7 +85,7 @@ TEST_F(AutostartTest, TheTrayItemShowsAndTogglesTheUsersChoice)
     EXPECT_TRUE(item->isCheckable());
     EXPECT_TRUE(item->isChecked());
     // Just before "Exit".
-    const auto actions = dialog_->trayMenu().menu().actions();
+    const auto actions = program_->trayMenu().menu().actions();
     EXPECT_EQ(actions.indexOf(item) + 1, actions.size() - 1);
 
     item->trigger();

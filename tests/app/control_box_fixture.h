@@ -1,18 +1,21 @@
 #pragma once
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/main_dialog.h"
+#include "app/tray_program.h"
 #include "device/report_trace.h"
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/device_session.h"
@@ -35,7 +38,7 @@ protected:
 
     void TearDown() override
     {
-        dialog_.reset();
+        program_.reset();
         session_.reset();
         mouse_.reset();
     }
@@ -48,8 +51,8 @@ protected:
             mouse_->Unplug();
         }
         session_ = std::make_unique<DeviceSession>(*mouse_, model);
-        dialog_ = std::make_unique<MainDialog>(*session_, language, [] { return true; });
-        dialog_->OnInitDialog();
+        program_ = std::make_unique<TrayProgram>(*session_, language, [] { return true; });
+        program_->Start();
     }
 
     void Run(int milliseconds)
@@ -85,7 +88,25 @@ protected:
         return lines;
     }
 
-    ControlBox& box() { return dialog_->box(); }
+    // Opens the control box's context menu, hands it to `inside` and closes it.
+    void InBoxMenu(const std::function<void(QMenu&)>& inside)
+    {
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* menu = qobject_cast<QMenu*>(widget); menu && menu->isVisible() && !menu->parent()) {
+                    poll.stop();
+                    inside(*menu);
+                    menu->close();
+                }
+            }
+        });
+        poll.start();
+        emit box().customContextMenuRequested(QPoint(10, 10));
+    }
+
+    ControlBox& box() { return program_->box(); }
     DeviceState& state() { return session_->state; }
     QString ResolutionLabel() { return box().resolutionLabel()->text(); }
     QString IntervalLabel() { return box().intervalLabel()->text(); }
@@ -93,7 +114,7 @@ protected:
     QTemporaryDir config_;
     std::unique_ptr<EmulatedPlatform> mouse_;
     std::unique_ptr<DeviceSession> session_;
-    std::unique_ptr<MainDialog> dialog_;
+    std::unique_ptr<TrayProgram> program_;
 };
 
 }  // namespace qmb::test

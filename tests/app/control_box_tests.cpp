@@ -1,5 +1,7 @@
 #include <QTest>
 
+#include <functional>
+
 #include "settings/settings_store.h"
 #include "settings/site_titles.h"
 #include "tests/app/control_box_fixture.h"
@@ -9,12 +11,38 @@ namespace {
 
 class ControlBoxTest : public ControlBoxFixture {
 protected:
+    void LeftPress() { emit program_->tray().icon()->activated(QSystemTrayIcon::Trigger); }
+
     // A right press on an XEmbed tray: the icon's context menu opens, then
     // the press is told.
     void RightPress()
     {
-        dialog_->trayMenu().menu().popup(QPoint(0, 0));
-        emit dialog_->trayIcon()->activated(QSystemTrayIcon::Context);
+        program_->trayMenu().menu().popup(QPoint(0, 0));
+        emit program_->tray().icon()->activated(QSystemTrayIcon::Context);
+    }
+
+    // Chooses the entry that reads `text` in the control box's context menu;
+    // a window it opens is closed again. That window's id, or nothing.
+    QString ChooseFromBoxMenu(const QString& text)
+    {
+        QString opened;
+        QTimer closer;
+        closer.setSingleShot(true);
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened = modal->objectName();
+                modal->close();
+            }
+        });
+        InBoxMenu([&](QMenu& menu) {
+            closer.start(0);
+            for (QAction* action : menu.actions()) {
+                if (action->text() == text) {
+                    action->trigger();
+                }
+            }
+        });
+        return opened;
     }
 
     // The mouse reports a state by itself; the watcher brings it in.
@@ -54,8 +82,8 @@ TEST_F(ControlBoxTest, TooltipNamesTheModel)
     for (const auto& [model, name] : std::vector<std::pair<int, QString>>{
              {2, "T32"}, {3, "QMB-4200plus"}, {4, "QMB-4200P+"}, {1, "T31"}, {5, "T31"}, {0, "T31"}}) {
         Start(model);
-        ASSERT_NE(dialog_->trayIcon(), nullptr);
-        EXPECT_EQ(dialog_->trayIcon()->toolTip(), name) << model;
+        ASSERT_NE(program_->tray().icon(), nullptr);
+        EXPECT_EQ(program_->tray().icon()->toolTip(), name) << model;
         TearDown();
     }
 }
@@ -138,17 +166,17 @@ TEST_F(ControlBoxTest, TrayPressFollowsShowAndAlwaysOpensTheMenu)
     Start(0);
     box().show();
     WriteUserDword(kUserKey, kShowName, 0);
-    dialog_->OnTrayActivated(QSystemTrayIcon::Trigger);
+    LeftPress();
     EXPECT_FALSE(box().isVisible());
-    EXPECT_TRUE(dialog_->trayMenu().menu().isVisible());
-    EXPECT_EQ(dialog_->trayMenu().variant(), 150);
-    dialog_->trayMenu().menu().hide();
+    EXPECT_TRUE(program_->trayMenu().menu().isVisible());
+    EXPECT_EQ(program_->trayMenu().variant(), 150);
+    program_->trayMenu().menu().hide();
 
     // A left press shows only for exactly 1, a right press for any non-zero.
     WriteUserDword(kUserKey, kShowName, 2);
-    dialog_->OnTrayActivated(QSystemTrayIcon::Trigger);
+    LeftPress();
     EXPECT_FALSE(box().isVisible());
-    dialog_->trayMenu().menu().hide();
+    program_->trayMenu().menu().hide();
     RightPress();
     EXPECT_TRUE(box().isVisible());
 }
@@ -161,14 +189,14 @@ TEST_F(ControlBoxTest, RightPressChoosesTheMenuFromShowReadAtThePress)
     Start(0);
     RightPress();
     EXPECT_TRUE(box().isVisible());
-    EXPECT_EQ(dialog_->trayMenu().variant(), 152);
-    EXPECT_TRUE(dialog_->trayMenu().menu().actions().at(2)->isChecked());
-    dialog_->trayMenu().menu().hide();
+    EXPECT_EQ(program_->trayMenu().variant(), 152);
+    EXPECT_TRUE(program_->trayMenu().menu().actions().at(2)->isChecked());
+    program_->trayMenu().menu().hide();
 
     WriteUserDword(kUserKey, kShowName, 0);
     RightPress();
     EXPECT_FALSE(box().isVisible());
-    EXPECT_EQ(dialog_->trayMenu().variant(), 150);
+    EXPECT_EQ(program_->trayMenu().variant(), 150);
 }
 
 TEST_F(ControlBoxTest, LeftPressWithoutThePointerPositionShowsTheControlBox)
@@ -176,13 +204,13 @@ TEST_F(ControlBoxTest, LeftPressWithoutThePointerPositionShowsTheControlBox)
     // As on Wayland, where a menu has no place to open at.
     mouse_ = std::make_unique<EmulatedPlatform>(0);
     session_ = std::make_unique<DeviceSession>(*mouse_, 0);
-    dialog_ = std::make_unique<MainDialog>(*session_, Language::English, [] { return true; }, [] { return false; });
-    dialog_->OnInitDialog();
-    ASSERT_NE(dialog_->trayIcon(), nullptr);
+    program_ = std::make_unique<TrayProgram>(*session_, Language::English, [] { return true; }, [] { return false; });
+    program_->Start();
+    ASSERT_NE(program_->tray().icon(), nullptr);
     ASSERT_FALSE(box().isVisible());
-    emit dialog_->trayIcon()->activated(QSystemTrayIcon::Trigger);
+    LeftPress();
     EXPECT_TRUE(box().isVisible());
-    EXPECT_FALSE(dialog_->trayMenu().menu().isVisible());
+    EXPECT_FALSE(program_->trayMenu().menu().isVisible());
 }
 
 TEST_F(ControlBoxTest, TrayFoundLaterTakesTheControlBoxUnlessViewControlBoxWasChosen)
@@ -193,29 +221,69 @@ TEST_F(ControlBoxTest, TrayFoundLaterTakesTheControlBoxUnlessViewControlBoxWasCh
     // Without a tray the control box shows at start.
     const auto startWithoutTray = [&] {
         trayUp = false;
-        dialog_ = std::make_unique<MainDialog>(*session_, Language::English, [&] { return trayUp; });
-        dialog_->OnInitDialog();
+        program_ = std::make_unique<TrayProgram>(*session_, Language::English, [&] { return trayUp; });
+        program_->Start();
         return box().isVisible();
     };
     const auto trayComes = [&] {
         trayUp = true;
-        return RunUntil([&] { return dialog_->trayIcon() != nullptr; }, 5000);
+        return RunUntil([&] { return program_->tray().icon() != nullptr; }, 5000);
     };
 
     ASSERT_TRUE(startWithoutTray());
     ASSERT_TRUE(trayComes());
     EXPECT_FALSE(box().isVisible());
+    EXPECT_EQ(program_->tray().icon()->contextMenu(), &program_->trayMenu().menu());
 
     ASSERT_TRUE(startWithoutTray());
-    dialog_->OnCommand(kViewControlBoxCommand);
+    program_->trayMenu().viewControlBoxAction()->trigger();
     ASSERT_TRUE(trayComes());
     EXPECT_TRUE(box().isVisible());
+}
+
+TEST_F(ControlBoxTest, WithoutATrayTheBoxMenuDoesWhatTheTrayMenuDoes)
+{
+    mouse_ = std::make_unique<EmulatedPlatform>(0);
+    session_ = std::make_unique<DeviceSession>(*mouse_, 0);
+    program_ = std::make_unique<TrayProgram>(*session_, Language::English, [] { return false; });
+    program_->Start();
+    EXPECT_EQ(ChooseFromBoxMenu("&About QMBPro..."), "100");
+    for (const auto& [entry, flag] : std::vector<std::pair<QString, std::string_view>>{
+             {"Topmost", kTopMostName}, {"View Control Box", kShowName}}) {
+        EXPECT_TRUE(ChooseFromBoxMenu(entry).isEmpty());
+        EXPECT_EQ(ReadUserDword(kUserKey, flag), 1u) << entry.toStdString();
+    }
+    EXPECT_TRUE(box().isVisible());
+}
+
+TEST_F(ControlBoxTest, StoredFlagsChooseTheVariantAndTheEntriesStayTheSame)
+{
+    struct Row {
+        uint32_t show;
+        uint32_t topmost;
+        int variant;
+    };
+    for (const Row& row : {Row{0, 1, 148}, Row{0, 0, 150}, Row{1, 1, 151}, Row{1, 0, 152}}) {
+        WriteUserDword(kUserKey, kShowName, row.show);
+        WriteUserDword(kUserKey, kTopMostName, row.topmost);
+        Start(0);
+        EXPECT_EQ(static_cast<bool>(box().windowFlags() & Qt::WindowStaysOnTopHint), row.topmost == 1);
+        const auto entries = program_->trayMenu().menu().actions();
+        RightPress();
+        EXPECT_EQ(program_->trayMenu().variant(), row.variant);
+        EXPECT_EQ(program_->trayMenu().topmostAction()->isChecked(), row.topmost == 1) << row.variant;
+        EXPECT_EQ(program_->trayMenu().viewControlBoxAction()->isChecked(), row.show == 1) << row.variant;
+        EXPECT_EQ(box().isVisible(), row.show == 1) << row.variant;
+        EXPECT_EQ(program_->trayMenu().menu().actions(), entries);
+        program_->trayMenu().menu().hide();
+        TearDown();
+    }
 }
 
 TEST_F(ControlBoxTest, EnterAndEscapeDoNothing)
 {
     Start(0);
-    dialog_->ShowControlBox();
+    program_->visibility().ShowControlBox();
     Wire();
     QTest::keyClick(&box(), Qt::Key_Escape);
     QTest::keyClick(&box(), Qt::Key_Return);
@@ -234,7 +302,7 @@ TEST_F(ControlBoxTest, AnyUsbArrivalQueriesTheMouseAndRefreshes)
     ASSERT_TRUE(RunUntil([&] { return ResolutionLabel() == "1600"; }));
     const auto wire = Wire();
     EXPECT_NE(std::find(wire.begin(), wire.end(), "04 FF CA 00 00 00 00 00"), wire.end());
-    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+    EXPECT_EQ(program_->device().watcher()->StartWatcher(), 0);
 }
 
 TEST_F(ControlBoxTest, UsbArrivalWhileTheMouseStaysQueriesItAndRefreshes)
@@ -243,11 +311,11 @@ TEST_F(ControlBoxTest, UsbArrivalWhileTheMouseStaysQueriesItAndRefreshes)
     Wire();
     box().resolutionLabel()->setText("stale");
     box().button(kFunctionModeButton)->setEnabled(false);
-    dialog_->OnDeviceNotice(DeviceNotice::Arrival);
+    program_->device().OnDeviceNotice(DeviceNotice::Arrival);
     EXPECT_EQ(Wire(), (std::vector<std::string>{"04 FF CA 00 00 00 00 00"}));
     EXPECT_EQ(ResolutionLabel(), "1600");
     EXPECT_TRUE(box().button(kFunctionModeButton)->isEnabled());
-    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+    EXPECT_EQ(program_->device().watcher()->StartWatcher(), 0);
 }
 
 TEST_F(ControlBoxTest, RemovalOfTheMousePausesTheWatcherUntilAnArrival)
@@ -255,31 +323,31 @@ TEST_F(ControlBoxTest, RemovalOfTheMousePausesTheWatcherUntilAnArrival)
     Start(0);
     mouse_->Unplug();
     Run(100);
-    EXPECT_EQ(dialog_->watcher()->StopWatcher(), 0);
+    EXPECT_EQ(program_->device().watcher()->StopWatcher(), 0);
     mouse_->PlugIn();
     Run(100);
-    EXPECT_EQ(dialog_->watcher()->StopWatcher(), 1);
+    EXPECT_EQ(program_->device().watcher()->StopWatcher(), 1);
 }
 
 TEST_F(ControlBoxTest, RemovalOfAnotherDeviceKeepsWatching)
 {
     Start(0);
-    dialog_->OnDeviceNotice(DeviceNotice::Removal);
-    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+    program_->device().OnDeviceNotice(DeviceNotice::Removal);
+    EXPECT_EQ(program_->device().watcher()->StartWatcher(), 0);
 }
 
 TEST_F(ControlBoxTest, TopmostTogglesAndIsRemembered)
 {
     Start(0);
-    dialog_->OnCommand(kTopmostCommand);
+    program_->trayMenu().topmostAction()->trigger();
     EXPECT_EQ(ReadUserDword(kUserKey, kTopMostName), 1u);
     EXPECT_TRUE(box().windowFlags() & Qt::WindowStaysOnTopHint);
-    dialog_->ShowTrayMenu();
-    EXPECT_EQ(dialog_->trayMenu().variant(), 148);
-    EXPECT_TRUE(dialog_->trayMenu().menu().actions().at(1)->isChecked());
-    dialog_->trayMenu().menu().hide();
+    LeftPress();
+    EXPECT_EQ(program_->trayMenu().variant(), 148);
+    EXPECT_TRUE(program_->trayMenu().menu().actions().at(1)->isChecked());
+    program_->trayMenu().menu().hide();
 
-    dialog_->OnCommand(kTopmostCommand);
+    program_->trayMenu().topmostAction()->trigger();
     EXPECT_EQ(ReadUserDword(kUserKey, kTopMostName), 0u);
     EXPECT_FALSE(box().windowFlags() & Qt::WindowStaysOnTopHint);
 }
@@ -287,19 +355,19 @@ TEST_F(ControlBoxTest, TopmostTogglesAndIsRemembered)
 TEST_F(ControlBoxTest, ViewControlBoxShowsAndTheNextPressKeepsItShown)
 {
     Start(0);
-    dialog_->OnCommand(kViewControlBoxCommand);
+    program_->trayMenu().viewControlBoxAction()->trigger();
     EXPECT_TRUE(box().isVisible());
     EXPECT_EQ(ReadUserDword(kUserKey, kShowName), 1u);
-    dialog_->OnTrayActivated(QSystemTrayIcon::Trigger);
+    LeftPress();
     EXPECT_TRUE(box().isVisible());
-    EXPECT_EQ(dialog_->trayMenu().variant(), 152);
-    EXPECT_TRUE(dialog_->trayMenu().menu().actions().at(2)->isChecked());
-    dialog_->trayMenu().menu().hide();
+    EXPECT_EQ(program_->trayMenu().variant(), 152);
+    EXPECT_TRUE(program_->trayMenu().menu().actions().at(2)->isChecked());
+    program_->trayMenu().menu().hide();
 
     // The close mark hides the window but keeps the flag.
-    dialog_->OnCommand(kExitButton);
+    QTest::mouseClick(box().button(kExitButton), Qt::LeftButton);
     EXPECT_FALSE(box().isVisible());
-    EXPECT_EQ(dialog_->showFlag(), 1);
+    EXPECT_EQ(program_->visibility().showFlag(), 1);
 }
 
 TEST_F(ControlBoxTest, ProfilesOfTheSiteTitles)
@@ -311,13 +379,13 @@ TEST_F(ControlBoxTest, ProfilesOfTheSiteTitles)
     EXPECT_EQ(box().siteCombo()->itemText(4), "bank");
 
     // No snapshot yet: the list empties and the titles stay stored.
-    dialog_->OnCommand(kReadProfileCommand);
+    program_->trayMenu().readProfileAction()->trigger();
     EXPECT_EQ(box().siteCombo()->count(), 0);
     EXPECT_EQ(LoadSiteTitles()->at(4), "bank");
 
-    dialog_->OnCommand(kSaveProfileCommand);
+    program_->trayMenu().saveProfileAction()->trigger();
     StoreSiteTitle(4, "shop");
-    dialog_->OnCommand(kReadProfileCommand);
+    program_->trayMenu().readProfileAction()->trigger();
     EXPECT_EQ(box().siteCombo()->count(), 31);
     EXPECT_EQ(box().siteCombo()->itemText(4), "bank");
     EXPECT_EQ(box().siteCombo()->currentIndex(), -1);
@@ -340,14 +408,20 @@ TEST_F(ControlBoxTest, MouseAbsentAtStartShowsZeros)
     ASSERT_TRUE(RunUntil([&] { return ResolutionLabel() == "1600"; }));
 }
 
-TEST_F(ControlBoxTest, ExitStopsTheWatcherAndAsksToEnd)
+TEST_F(ControlBoxTest, ExitOrClosingTheWindowStopsTheWatcherAndAsksToEnd)
 {
-    Start(0);
-    bool ended = false;
-    QObject::connect(dialog_.get(), &MainDialog::exitRequested, [&] { ended = true; });
-    dialog_->OnCommand(kExitCommand);
-    EXPECT_TRUE(ended);
-    EXPECT_EQ(dialog_->watcher()->StopWatcher(), 0);
+    for (const auto& [way, end] : std::vector<std::pair<const char*, std::function<void(TrayProgram&)>>>{
+             {"Exit", [](TrayProgram& program) { program.trayMenu().exitAction()->trigger(); }},
+             {"window closed", [](TrayProgram& program) { program.box().close(); }}}) {
+        Start(0);
+        bool ended = false;
+        QObject::connect(program_.get(), &TrayProgram::exitRequested, [&] { ended = true; });
+        end(*program_);
+        EXPECT_TRUE(ended) << way;
+        EXPECT_EQ(program_->device().watcher()->StopWatcher(), 0) << way;
+        EXPECT_FALSE(program_->tray().icon()->isVisible()) << way;
+        TearDown();
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QTest>
 
+#include "ui/controls/invisible_button.h"
 #include "tests/app/control_box_fixture.h"
 
 namespace qmb::test {
@@ -13,7 +14,7 @@ protected:
     void StartInFunctionMode(int model = 0)
     {
         Start(model);
-        dialog_->OnCommand(kFunctionModeButton);
+        QTest::mouseClick(box().button(kFunctionModeButton), Qt::LeftButton);
         Wire();
     }
 
@@ -41,12 +42,6 @@ TEST_F(PanelActionsTest, ModeButtonsSwitchTheMouse)
     EXPECT_EQ(state().mode, 1);
     EXPECT_FALSE(box().autoClickCheck()->isEnabled());
     EXPECT_FALSE(box().siteModeCheck()->isEnabled());
-
-    // The two commands no control carries act the same.
-    dialog_->OnCommand(kFunctionModeCommand);
-    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 02 03 01 00 01 00"}));
-    dialog_->OnCommand(kButtonModeCommand);
-    EXPECT_EQ(Wire(), (std::vector<std::string>{"04 CA 01 03 01 00 01 00"}));
 }
 
 TEST_F(PanelActionsTest, ButtonModeWithTheMouseAbsentKeepsTheChoiceQuietly)
@@ -66,7 +61,7 @@ TEST_F(PanelActionsTest, ProfileEntriesSetBothValues)
 {
     Start(1);
     Wire();
-    dialog_->OnCommand(kFunctionModeButton);
+    QTest::mouseClick(box().button(kFunctionModeButton), Qt::LeftButton);
     Wire();
     box().profileCombo()->setCurrentIndex(3);
     emit box().profileCombo()->activated(3);
@@ -101,7 +96,7 @@ TEST_F(PanelActionsTest, NoProfileChosenStillSendsTheState)
 TEST_F(PanelActionsTest, DraggingTheResolutionSliderSendsEveryStep)
 {
     Start(1, Language::Korean);
-    dialog_->ShowControlBox();
+    program_->visibility().ShowControlBox();
     Wire();
     SkinSlider* slider = box().resolutionSlider();
     ASSERT_EQ(slider->value(), 3);
@@ -136,7 +131,7 @@ TEST_F(PanelActionsTest, DraggingTheResolutionSliderSendsEveryStep)
 TEST_F(PanelActionsTest, PressInTheChannelPagesOneStepPerPressAndRepeatsWhileHeld)
 {
     Start(1);
-    dialog_->ShowControlBox();
+    program_->visibility().ShowControlBox();
     Wire();
     SkinSlider* slider = box().resolutionSlider();
     ASSERT_EQ(slider->value(), 3);
@@ -165,7 +160,7 @@ TEST_F(PanelActionsTest, PressInTheChannelPagesOneStepPerPressAndRepeatsWhileHel
 TEST_F(PanelActionsTest, MovingTheIntervalAloneAlsoSendsTheResolution)
 {
     Start(0);
-    dialog_->ShowControlBox();
+    program_->visibility().ShowControlBox();
     Wire();
     SkinSlider* slider = box().intervalSlider();
     slider->setFocus();
@@ -206,7 +201,7 @@ TEST_F(PanelActionsTest, RefreshWithoutAModeLeavesTheModeButtons)
     Start(0, Language::English, false);
     box().button(kButtonModeButton)->setEnabled(false);
     box().button(kFunctionModeButton)->setEnabled(true);
-    dialog_->panel().RefreshPanel();
+    program_->panel().RefreshPanel();
     EXPECT_FALSE(box().button(kButtonModeButton)->isEnabled());
     EXPECT_TRUE(box().button(kFunctionModeButton)->isEnabled());
     EXPECT_EQ(state().mode, 0);
@@ -217,20 +212,20 @@ TEST_F(PanelActionsTest, ConfigOpensButtonEditingWithTheWatcherPausedAndShowsThe
     // Nothing read from the mouse yet: mode 0, which closing makes function
     // mode.
     Start(0, Language::English, false);
-    dialog_->ShowControlBox();
+    program_->visibility().ShowControlBox();
     int pausedWhileOpen = -1;
     QString opened;
     QTimer::singleShot(0, [&] {
         QWidget* editing = QApplication::activeModalWidget();
         ASSERT_NE(editing, nullptr);
         opened = editing->objectName();
-        pausedWhileOpen = dialog_->watcher()->StopWatcher() == 0;
+        pausedWhileOpen = program_->device().watcher()->StopWatcher() == 0;
         editing->close();
     });
     QTest::mouseClick(box().button(kConfigButton), Qt::LeftButton);
     EXPECT_EQ(opened, "146");
     EXPECT_EQ(pausedWhileOpen, 1);
-    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+    EXPECT_EQ(program_->device().watcher()->StartWatcher(), 0);
     EXPECT_EQ(state().mode, 2);
     EXPECT_FALSE(box().button(kFunctionModeButton)->isEnabled());
     EXPECT_TRUE(box().button(kButtonModeButton)->isEnabled());
@@ -239,7 +234,7 @@ TEST_F(PanelActionsTest, ConfigOpensButtonEditingWithTheWatcherPausedAndShowsThe
 TEST_F(PanelActionsTest, SequenceOpensWithTheWatcherPausedAndChangesNothingElse)
 {
     StartInFunctionMode();
-    dialog_->ShowControlBox();
+    program_->visibility().ShowControlBox();
     box().resolutionLabel()->setText("mine");
     int pausedWhileOpen = -1;
     QString opened;
@@ -247,13 +242,13 @@ TEST_F(PanelActionsTest, SequenceOpensWithTheWatcherPausedAndChangesNothingElse)
         QWidget* sequence = QApplication::activeModalWidget();
         ASSERT_NE(sequence, nullptr);
         opened = sequence->objectName();
-        pausedWhileOpen = dialog_->watcher()->StopWatcher() == 0;
+        pausedWhileOpen = program_->device().watcher()->StopWatcher() == 0;
         sequence->close();
     });
     QTest::mouseClick(box().button(kSequenceButton), Qt::LeftButton);
     EXPECT_EQ(opened, "144");
     EXPECT_EQ(pausedWhileOpen, 1);
-    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+    EXPECT_EQ(program_->device().watcher()->StartWatcher(), 0);
     EXPECT_EQ(ResolutionLabel(), "mine");
 }
 
@@ -270,7 +265,7 @@ TEST_F(PanelActionsTest, HelpOpensTheBundledManualWhenNoHelpFileIsThere)
     Start(0);
     HelpOpener opener;
     QDesktopServices::setUrlHandler("file", &opener, "Open");
-    dialog_->OnCommand(kHelpButton);
+    QTest::mouseClick(box().helpButton(), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler("file");
     ASSERT_TRUE(opener.opened.isLocalFile());
     QFile manual(opener.opened.toLocalFile());

@@ -31,7 +31,7 @@ protected:
     void StartInFunctionMode()
     {
         Start(0);
-        dialog_->OnCommand(kFunctionModeButton);
+        QTest::mouseClick(box().button(kFunctionModeButton), Qt::LeftButton);
         Wire();
     }
 
@@ -105,7 +105,7 @@ TEST_F(SiteSwitchTest, WithoutAPasswordTheBoxOpensThePasswordDialogWithOneTheSig
     // Exit in the sign-in dialog: the box unticks.
     EXPECT_EQ(OpenedBy([&] { Tick(); }), "154");
     EXPECT_FALSE(box().siteModeCheck()->isChecked());
-    EXPECT_EQ(dialog_->watcher()->StartWatcher(), 0);
+    EXPECT_EQ(program_->device().watcher()->StartWatcher(), 0);
 }
 
 TEST_F(SiteSwitchTest, AMouseSignedInAlreadyOpensNothingAndIsNotWrittenTo)
@@ -145,7 +145,7 @@ TEST_F(SiteSwitchTest, SiteListAndTrayCommandAskOnlyTheLockFlagsWhileSignedOut)
     EXPECT_EQ(box().siteCombo()->currentIndex(), 2);
     EXPECT_EQ(state().siteIndex, 2);
 
-    EXPECT_TRUE(OpenedBy([&] { dialog_->OnCommand(kEnrollSiteCommand); }).isEmpty());
+    EXPECT_TRUE(OpenedBy([&] { program_->trayMenu().enrollSiteAction()->trigger(); }).isEmpty());
     EXPECT_EQ(Wire(), (std::vector<std::string>{"08 FA 00 00 00 00 00 00 00"}));
 }
 
@@ -164,7 +164,7 @@ TEST_F(SiteSwitchTest, WhileSignedInAnIncompleteSiteOpensTheSiteDialogAndTheTray
     ASSERT_GE(wire.size(), 2u);
     EXPECT_EQ(wire[1], "08 FE 01 B1 00 00 00 00 00");
     EXPECT_EQ(box().siteCombo()->currentIndex(), 2);
-    EXPECT_EQ(OpenedBy([&] { dialog_->OnCommand(kEnrollSiteCommand); }), "155");
+    EXPECT_EQ(OpenedBy([&] { program_->trayMenu().enrollSiteAction()->trigger(); }), "155");
     EXPECT_EQ(box().siteCombo()->currentIndex(), -1);
 }
 
@@ -200,7 +200,7 @@ TEST_F(SiteSwitchTest, EveryPasswordFlowLeavesThePasswordNowhere)
              });
 
     // A site's ID and password.
-    OpenedBy([&] { dialog_->OnCommand(kEnrollSiteCommand); },
+    OpenedBy([&] { program_->trayMenu().enrollSiteAction()->trigger(); },
              [&](QWidget* site) {
                  site->findChild<QLineEdit*>(QString::number(kIdField))->setText(kSecret);
                  Press(site, kSaveIdButton);

@@ -1,5 +1,4 @@
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -7,7 +6,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -122,23 +120,11 @@ protected:
         QCoreApplication::removeTranslator(&translator_);
     }
 
-    // The texts of the control box's right-click menu; the menu is closed
-    // as soon as it shows.
+    // The texts of the control box's right-click menu.
     QStringList BoxMenuTexts()
     {
         QStringList texts;
-        QTimer closer;
-        closer.setInterval(10);
-        QObject::connect(&closer, &QTimer::timeout, [&] {
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                if (auto* menu = qobject_cast<QMenu*>(widget); menu && menu->isVisible() && menu->parent() == nullptr) {
-                    texts = MenuTexts(*menu);
-                    menu->close();
-                }
-            }
-        });
-        closer.start();
-        emit box().customContextMenuRequested(QPoint(10, 10));
+        InBoxMenu([&](QMenu& menu) { texts = MenuTexts(menu); });
         return texts;
     }
 
@@ -179,8 +165,8 @@ TEST_F(KoreanTranslationTest, ControlBoxMenuWithoutATrayOffersTheKoreanTrayItems
 {
     mouse_ = std::make_unique<EmulatedPlatform>(0);
     session_ = std::make_unique<DeviceSession>(*mouse_, 0);
-    dialog_ = std::make_unique<MainDialog>(*session_, Language::Korean, [] { return false; });
-    dialog_->OnInitDialog();
+    program_ = std::make_unique<TrayProgram>(*session_, Language::Korean, [] { return false; });
+    program_->Start();
     // The box is shown, but "Show" was never set: the menu of a hidden box.
     EXPECT_EQ(Joined(BoxMenuTexts()), Joined(QStringList{"QMBPro 정보(&A)..."} + KoreanTrayMenu(150)));
 }

@@ -1,19 +1,41 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include "app/window_options.h"
+#include "tests/app/control_box_fixture.h"
 
-namespace qmb {
+namespace qmb::test {
 namespace {
 
-TEST(WindowOptions, OpacityPercentBecomesTruncatedAlpha)
+using DialogOpacityTest = ControlBoxFixture;
+
+// 95 %, which the window system is handed as an alpha of 242 out of 255.
+TEST_F(DialogOpacityTest, EveryDialogTheControlBoxOpensIsSlightlyTranslucent)
 {
-    QWidget window;
-    for (const auto& [percent, alpha] : std::vector<std::pair<int, int>>{{95, 242}, {100, 255}, {0, 0}, {50, 127}}) {
-        SetWindowOpacity(percent, &window);
-        EXPECT_EQ(OpacityAlpha(percent), alpha);
-        EXPECT_EQ(qRound(window.windowOpacity() * 255), alpha) << percent;
+    Start(0);
+    // The sequence button works in function mode only.
+    QTest::mouseClick(box().button(kFunctionModeButton), Qt::LeftButton);
+    for (const auto& [control, dialog] : std::vector<std::pair<QAbstractButton*, QString>>{
+             {box().button(kConfigButton), "146"},
+             {box().button(kSequenceButton), "144"},
+             {box().siteModeCheck(), "141"}}) {
+        QString opened;
+        int alpha = -1;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            opened = modal->objectName();
+            alpha = qRound(modal->windowOpacity() * 255);
+            modal->close();
+        });
+        QTest::mouseClick(control, Qt::LeftButton);
+        EXPECT_EQ(opened, dialog);
+        EXPECT_EQ(alpha, 242) << dialog.toStdString();
     }
 }
 
@@ -31,4 +53,4 @@ TEST(WindowOptions, TopmostKeepsAShownWindowShownWhereItWas)
 }
 
 }  // namespace
-}  // namespace qmb
+}  // namespace qmb::test

@@ -21,7 +21,7 @@
 #include <memory>
 #include <regex>
 
-#include "app/main_dialog.h"
+#include "app/tray_program.h"
 #include "app/window_system_choice.h"
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/device_session.h"
@@ -120,12 +120,12 @@ TEST_F(WaylandSessionTest, TheProgramStartsOnItsChosenPlatformAndShowsItsControl
     EXPECT_EQ(QGuiApplication::platformName(), expectedPlatform);
     EmulatedPlatform mouse(0);
     DeviceSession session(mouse, 0);
-    MainDialog dialog(session, Language::English);
-    dialog.OnInitDialog();
+    TrayProgram program(session, Language::English);
+    program.Start();
     // Weston offers no tray, so the control box is the way in.
-    EXPECT_TRUE(dialog.box().isVisible());
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog.box(), kStartWait));
-    EXPECT_EQ(dialog.box().resolutionLabel()->text(), "1600");
+    EXPECT_TRUE(program.box().isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&program.box(), kStartWait));
+    EXPECT_EQ(program.box().resolutionLabel()->text(), "1600");
 }
 
 TEST_F(WaylandSessionTest, ANoticeFloatsAndGoesAwayOnItsTime)
