@@ -30,6 +30,12 @@ struct ActionValue {
     T value{};
 };
 
+// The mouse was there to take the reports, whether or not it answered.
+inline bool MouseReached(ActionResult result)
+{
+    return result != ActionResult::NoMouse && result != ActionResult::NotTaken;
+}
+
 // What two steps of one action came to: the first that went wrong.
 inline ActionResult FirstFailure(ActionResult first, ActionResult second)
 {

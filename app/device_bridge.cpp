@@ -1,5 +1,6 @@
 #include "app/device_bridge.h"
 
+#include "actions/status_actions.h"
 #include "app/panel_refresh.h"
 #include "protocol/device_session.h"
 #include "protocol/reports.h"
@@ -39,7 +40,7 @@ void DeviceBridge::StartDeviceNotices()
 
 void DeviceBridge::OnDeviceDetected()
 {
-    if (session_.keeper.Take(session_.commands.QueryStatus()).outcome == Outcome::NoDevice) {
+    if (ReadStatus(session_) == ActionResult::NoMouse) {
         accessNotice_.CheckAfterMissing(session_.platform, session_.link.identity());
     }
     panel_.ShowDetected();
@@ -76,7 +77,7 @@ void DeviceBridge::OnDeviceNotice(DeviceNotice notice)
     // would leave the panel deaf to a mouse that is still there, so watch on
     // when it still answers.
     watcher_->StopWatcher();
-    if (session_.keeper.Take(session_.commands.QueryStatus()).ok()) {
+    if (MouseReached(ReadStatus(session_))) {
         watcher_->StartWatcher();
     }
 }

@@ -54,9 +54,7 @@ void WatchListener::OnDeviceLost()
 
 bool WatchListener::Probe()
 {
-    // A mouse that takes the query is there, whether or not it answers.
-    const ActionResult read = ReadStatus(session_);
-    if (read == ActionResult::NoMouse || read == ActionResult::NotTaken) {
+    if (!MouseReached(ReadStatus(session_))) {
         OnDeviceLost();
         return false;
     }
