@@ -35,7 +35,7 @@ ActionResult SaveButtonMap(DeviceSession& session, ButtonMap map)
         map[kButton4] = session.state.buttonMap[kButton4];
         map[kButton5] = session.state.buttonMap[kButton5];
     }
-    session.keeper.KeepChosen(map);
+    session.keeper.Keep(map);
     const ActionResult saved = ResultOf(session.keeper.Take(session.commands.WriteButtonMap(map)));
     return FirstFailure(saved, ChangeStatus(session, {.mode = Mode::Button}));
 }
@@ -53,7 +53,7 @@ ActionResult SaveFunctionKey(DeviceSession& session, int input, int row)
     if (const ActionResult known = EnsureStatusKnown(session); known != ActionResult::Done) {
         return known;
     }
-    session.keeper.KeepChosen(key);
+    session.keeper.Keep(key);
     const ActionResult saved =
         ResultOf(session.keeper.Take(session.commands.WriteFunctionKey(FunctionKeyAddress(input), key)));
     return FirstFailure(saved, ChangeStatus(session, {.mode = Mode::Function}));

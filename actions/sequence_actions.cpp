@@ -12,7 +12,7 @@ ActionResult ReadSequence(DeviceSession& session)
 
 ActionResult SaveSequence(DeviceSession& session, std::optional<uint8_t> target, const SequenceRecord& record)
 {
-    session.keeper.KeepChosen(record);
+    session.keeper.Keep(record);
     const ActionResult saved = ResultOf(session.keeper.Take(session.commands.WriteSequence(record)));
     return FirstFailure(saved, ChangeStatus(session, {.autoClickTarget = target}));
 }

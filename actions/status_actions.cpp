@@ -38,7 +38,7 @@ ActionResult EnsureStatusKnown(DeviceSession& session)
 ActionResult ChangeStatus(DeviceSession& session, const StatusChange& change)
 {
     const ActionResult known = EnsureStatusKnown(session);
-    session.keeper.KeepChosen(Changed(StatusOf(session.state), change));
+    session.keeper.Keep(Changed(StatusOf(session.state), change));
     if (known != ActionResult::Done) {
         return known;
     }
@@ -51,7 +51,7 @@ ActionResult ApplyModeButton(DeviceSession& session, Mode mode)
         return ChangeStatus(session, {.mode = mode});
     }
     const ActionResult known = EnsureStatusKnown(session);
-    session.keeper.KeepChosen(Changed(StatusOf(session.state), {.mode = mode}));
+    session.keeper.Keep(Changed(StatusOf(session.state), {.mode = mode}));
     if (known != ActionResult::Done) {
         return known;
     }
@@ -71,7 +71,7 @@ ActionResult ChooseProfile(DeviceSession& session, int entry)
 Mode SettleEditedMode(DeviceSession& session)
 {
     const Mode mode = session.state.mode == static_cast<uint8_t>(Mode::Button) ? Mode::Button : Mode::Function;
-    session.keeper.KeepChosen(Changed(StatusOf(session.state), {.mode = mode}));
+    session.keeper.Keep(Changed(StatusOf(session.state), {.mode = mode}));
     return mode;
 }
 

@@ -13,7 +13,7 @@ void StateKeeper::SetListener(DeviceStateListener* listener)
 
 void StateKeeper::TakeStatus(const StatusFields& status)
 {
-    Set(status);
+    Keep(status);
     NoteModeReported(status.mode);
     if (listener_) {
         listener_->OnDeviceStateChanged();
@@ -22,14 +22,14 @@ void StateKeeper::TakeStatus(const StatusFields& status)
 
 void StateKeeper::TakePolledStatus(const PolledStatus& status)
 {
-    Set(StatusFields{status.mode, status.resolution, status.reportInterval, status.autoClickOn, status.siteModeOn,
+    Keep(StatusFields{status.mode, status.resolution, status.reportInterval, status.autoClickOn, status.siteModeOn,
                      state_.autoClickTarget});
     NoteModeReported(status.mode);
 }
 
 void StateKeeper::TakeResetStatus(const StatusFields& status)
 {
-    Set(status);
+    Keep(status);
     NoteModeReported(status.mode);
 }
 
@@ -37,26 +37,6 @@ void StateKeeper::NoteModeReported(uint8_t mode)
 {
     // Mode 0 is no mode: what a reply that never came decodes to.
     state_.statusKnown = mode != 0;
-}
-
-void StateKeeper::KeepChosen(const StatusFields& status)
-{
-    Set(status);
-}
-
-void StateKeeper::KeepChosen(const ButtonMap& map)
-{
-    Set(map);
-}
-
-void StateKeeper::KeepChosen(const FunctionKey& key)
-{
-    Set(key);
-}
-
-void StateKeeper::KeepChosen(const SequenceRecord& record)
-{
-    Set(record);
 }
 
 void StateKeeper::KeepChosenSite(uint8_t siteIndex)
@@ -73,7 +53,7 @@ void StateKeeper::TakeSiteSlots(const SiteEntryRows& rows)
     state_.sitePasswordSlot = rows.passwordRow;
 }
 
-void StateKeeper::Set(const StatusFields& status)
+void StateKeeper::Keep(const StatusFields& status)
 {
     state_.mode = status.mode;
     state_.resolution = status.resolution;
@@ -83,17 +63,17 @@ void StateKeeper::Set(const StatusFields& status)
     state_.autoClickTarget = status.autoClickTarget;
 }
 
-void StateKeeper::Set(const ButtonMap& map)
+void StateKeeper::Keep(const ButtonMap& map)
 {
     state_.buttonMap = map;
 }
 
-void StateKeeper::Set(const FunctionKey& key)
+void StateKeeper::Keep(const FunctionKey& key)
 {
     state_.functionKey = key;
 }
 
-void StateKeeper::Set(const SequenceRecord& record)
+void StateKeeper::Keep(const SequenceRecord& record)
 {
     state_.runCount = record.runCount;
     state_.clickOnTime = record.clickOnTime;
@@ -121,21 +101,21 @@ void StateKeeper::TakeValue(const Reply<std::optional<StatusFields>>& reply)
 void StateKeeper::TakeValue(const Reply<ButtonMap>& reply)
 {
     if (reply.ok()) {
-        Set(reply.value);
+        Keep(reply.value);
     }
 }
 
 void StateKeeper::TakeValue(const Reply<FunctionKey>& reply)
 {
     if (reply.ok()) {
-        Set(reply.value);
+        Keep(reply.value);
     }
 }
 
 void StateKeeper::TakeValue(const Reply<SequenceRecord>& reply)
 {
     if (reply.ok()) {
-        Set(reply.value);
+        Keep(reply.value);
     }
 }
 

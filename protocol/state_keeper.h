@@ -49,12 +49,13 @@ public:
     // full; announced with the rest of the watcher's report.
     void TakeResetStatus(const StatusFields& status);
 
-    // What the user chose, kept whether or not the mouse takes it: the
-    // windows show the user's choice until the mouse says otherwise.
-    void KeepChosen(const StatusFields& status);
-    void KeepChosen(const ButtonMap& map);
-    void KeepChosen(const FunctionKey& key);
-    void KeepChosen(const SequenceRecord& record);
+    // What a reply told, or what the user chose, kept whether or not the
+    // mouse takes it: the windows show the user's choice until the mouse
+    // says otherwise. Not announced.
+    void Keep(const StatusFields& status);
+    void Keep(const ButtonMap& map);
+    void Keep(const FunctionKey& key);
+    void Keep(const SequenceRecord& record);
     void KeepChosenSite(uint8_t siteIndex);
     // The slot rows of the chosen site, read from its entry.
     void TakeSiteSlots(const SiteEntryRows& rows);
@@ -71,10 +72,6 @@ public:
 
 private:
     void NoteModeReported(uint8_t mode);
-    void Set(const StatusFields& status);
-    void Set(const ButtonMap& map);
-    void Set(const FunctionKey& key);
-    void Set(const SequenceRecord& record);
     void TakeValue(const Reply<std::monostate>&) {}
     void TakeValue(const Reply<std::vector<uint8_t>>&) {}
     void TakeValue(const Reply<SupportAnswer>&) {}
