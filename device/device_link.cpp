@@ -39,13 +39,12 @@ int DeviceLink::OpenDevice(uint8_t reportId)
     return 0;
 }
 
-int DeviceLink::CloseDevice()
+void DeviceLink::CloseDevice()
 {
     if (deviceHandle_ != kNoHandle) {
         platform_.Close(deviceHandle_);
         deviceHandle_ = kNoHandle;
     }
-    return 1;
 }
 
 bool DeviceLink::BindPlatform()
@@ -251,9 +250,9 @@ int DeviceLink::Session::OpenDevice(uint8_t reportId)
     return link_->OpenDevice(reportId);
 }
 
-int DeviceLink::Session::CloseDevice()
+void DeviceLink::Session::CloseDevice()
 {
-    return link_->CloseDevice();
+    link_->CloseDevice();
 }
 
 bool DeviceLink::Session::isOpen() const

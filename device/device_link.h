@@ -44,7 +44,7 @@ public:
         // Finds and opens the collection whose first input button item
         // carries `reportId`, closing any collection still open first.
         int OpenDevice(uint8_t reportId);
-        int CloseDevice();
+        void CloseDevice();
         bool isOpen() const;
 
         struct Sent {
@@ -89,7 +89,7 @@ public:
 
 private:
     int OpenDevice(uint8_t reportId);
-    int CloseDevice();
+    void CloseDevice();
     bool BindPlatform();
     bool Discover(uint8_t reportId);
     bool IsTheMouse(const HidAttributes& attributes) const;

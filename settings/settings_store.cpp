@@ -47,12 +47,12 @@ int WriteUserString(std::string_view key, std::string_view name, std::string_vie
 {
     const QString path = ValuePath(key, name);
     if (path.isEmpty())
-        return 1;
+        return 0;
     const std::string_view stored = settings::UpToTerminator(text);
-    settings::WriteUserSettings([&](QSettings& store) {
+    const bool written = settings::WriteUserSettings([&](QSettings& store) {
         store.setValue(path, QString::fromUtf8(stored.data(), static_cast<qsizetype>(stored.size())));
     });
-    return 1;
+    return written ? 1 : 0;
 }
 
 uint32_t ReadMachineDword(std::string_view key, std::string_view name)

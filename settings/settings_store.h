@@ -33,8 +33,8 @@ int ReadUserString(std::string_view key, std::string_view name, std::string& tex
 // 1 when written, 0 when the file cannot be written.
 int WriteUserDword(std::string_view key, std::string_view name, uint32_t value);
 
-// Always 1; a failed write is not reported. The text ends at its first zero
-// byte, as a C string would.
+// 1 when written, 0 when the file cannot be written. The text ends at its
+// first zero byte, as a C string would.
 int WriteUserString(std::string_view key, std::string_view name, std::string_view text);
 
 // As ReadUserDword, from the machine's read-only configuration.

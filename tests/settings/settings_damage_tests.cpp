@@ -215,7 +215,7 @@ TEST_F(DamagedSettingsTest, ConfigDirectoryThatCannotBeCreatedFailsWrites)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(ConfigHome() + "-file/config"));
 
     EXPECT_EQ(WriteUserDword(kUserKey, kTopMostName, 1), 0);
-    EXPECT_EQ(WriteUserString(kSiteKey, "1", "Mail"), 1);
+    EXPECT_EQ(WriteUserString(kSiteKey, "1", "Mail"), 0);
     SaveProfile();
     EXPECT_TRUE(ReadProfile().empty());
     EXPECT_EQ(ReadUserDword(kUserKey, kTopMostName), 0u);

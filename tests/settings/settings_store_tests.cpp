@@ -102,7 +102,7 @@ TEST_F(SettingsStoreTest, KeysOrNamesThatNameNothingStoreNothing)
 {
     EXPECT_EQ(WriteUserDword(kUserKey, "", 1), 0);
     EXPECT_EQ(WriteUserDword("/", kTopMostName, 1), 0);
-    EXPECT_EQ(WriteUserString(kUserKey, "/", "x"), 1);
+    EXPECT_EQ(WriteUserString(kUserKey, "/", "x"), 0);
     EXPECT_FALSE(QFileInfo::exists(UserFile()));
     std::string text;
     WriteUserDword(kUserKey, kTopMostName, 1);

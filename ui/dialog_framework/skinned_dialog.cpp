@@ -25,7 +25,7 @@ SkinnedDialog::SkinnedDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt:
 void SkinnedDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        accept();
+        OnEnter(focusWidget());
         return;
     }
     QDialog::keyPressEvent(event);

@@ -33,9 +33,11 @@ public:
     QComboBox* list(int id) const;
 
 protected:
-    // Enter confirms and Escape cancels, as a dialog's keys always have:
-    // either just closes it, whatever button has the focus.
+    // Enter does what the dialog's confirming button does, never a close
+    // that drops what was typed; Escape closes it, saving nothing.
     void keyPressEvent(QKeyEvent* event) override;
+    // What Enter does with `focus` holding the keyboard focus.
+    virtual void OnEnter(QWidget* focus) = 0;
 
     GroupFrame* AddGroup(const QString& title);
     ColorStatic* AddLabel(const QString& text);

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <map>
 
 #include "actions/button_actions.h"
@@ -116,6 +117,15 @@ void ButtonEditDialog::CreateControls(Language language)
     connect(saveButtons_, &QAbstractButton::clicked, this, &ButtonEditDialog::OnSaveButtons);
     connect(saveFunction_, &QAbstractButton::clicked, this, &ButtonEditDialog::OnSaveFunction);
     connect(exit_, &QAbstractButton::clicked, this, &QDialog::accept);
+}
+
+void ButtonEditDialog::OnEnter(QWidget* focus)
+{
+    if (focus == inputList_ || focus == functionList_) {
+        saveFunction_->click();
+    } else if (std::find(buttonLists_.begin(), buttonLists_.end(), focus) != buttonLists_.end()) {
+        saveButtons_->click();
+    }
 }
 
 void ButtonEditDialog::ShowButtonMap()

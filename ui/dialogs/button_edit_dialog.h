@@ -26,6 +26,9 @@ public:
     QComboBox* inputList() const { return inputList_; }
     QComboBox* functionList() const { return functionList_; }
 
+protected:
+    void OnEnter(QWidget* focus) override;
+
 private:
     void CreateControls(Language language);
     void ShowButtonMap();

@@ -1,6 +1,5 @@
 #include "ui/dialogs/login_dialog.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <map>
@@ -94,19 +93,9 @@ void LoginDialog::OnSignIn()
     }
 }
 
-void LoginDialog::keyPressEvent(QKeyEvent* event)
+void LoginDialog::OnEnter(QWidget*)
 {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        OnSignIn();
-        accept();
-        return;
-    default:
-        SkinnedDialog::keyPressEvent(event);
-    }
+    OnSignIn();
 }
 
 void LoginDialog::done(int result)

@@ -12,9 +12,8 @@ class DeviceWatcher;
 
 // "Sign in": takes the mouse password, or the short one when the mouse
 // asks for it, and lets the mouse decide. Accepted, it closes; refused,
-// it stays open. Enter tries the password and closes whatever the mouse
-// said; Escape does nothing; "Exit" cancels. Its fields are emptied and
-// overwritten when it closes.
+// it stays open. Enter is "Ok"; Escape and "Exit" cancel. Its fields are
+// emptied and overwritten when it closes.
 class LoginDialog : public SkinnedDialog {
     Q_OBJECT
 public:
@@ -27,7 +26,7 @@ public:
     void done(int result) override;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void OnEnter(QWidget* focus) override;
 
 private:
     void CreateControls(Language language);

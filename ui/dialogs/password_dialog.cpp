@@ -98,6 +98,13 @@ void PasswordDialog::CreateControls(Language language)
     connect(password_, &QLineEdit::textChanged, this, [this] { save_->setEnabled(true); });
 }
 
+void PasswordDialog::OnEnter(QWidget*)
+{
+    if (save_->isEnabled()) {
+        save_->click();
+    }
+}
+
 QLineEdit* PasswordDialog::field(int id) const
 {
     return findChild<QLineEdit*>(QString::number(id));

@@ -25,6 +25,9 @@ public:
 
     void done(int result) override;
 
+protected:
+    void OnEnter(QWidget* focus) override;
+
 private:
     void CreateControls(Language language);
     void OnSavePassword();

@@ -166,6 +166,14 @@ void SequenceDialog::OnApply()
                  record);
 }
 
+void SequenceDialog::OnEnter(QWidget*)
+{
+    // Not before the mouse's own settings are shown, as "OK" itself.
+    if (ok_->isEnabled()) {
+        ok_->click();
+    }
+}
+
 void SequenceDialog::OnOk()
 {
     if (!applied_) {

@@ -30,6 +30,9 @@ public:
     QRadioButton* choice(int id) const;
     QCheckBox* useRunCycle() const { return useRunCycle_; }
 
+protected:
+    void OnEnter(QWidget* focus) override;
+
 private:
     void CreateControls(Language language);
     void ShowSettings();

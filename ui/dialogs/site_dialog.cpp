@@ -140,6 +140,14 @@ ColorStatic* SiteDialog::slotName(int id) const
     return findChild<ColorStatic*>(QString::number(id));
 }
 
+void SiteDialog::OnEnter(QWidget* focus)
+{
+    SkinButton* save = focus == id_ ? saveId_ : focus == password_ ? savePassword_ : nullptr;
+    if (save && save->isEnabled()) {
+        save->click();
+    }
+}
+
 void SiteDialog::LoadTitles()
 {
     // Before any title is stored there are none to list; the 31 sites are

@@ -28,6 +28,9 @@ public:
 
     void done(int result) override;
 
+protected:
+    void OnEnter(QWidget* focus) override;
+
 private:
     void CreateControls(Language language);
     void LoadTitles();

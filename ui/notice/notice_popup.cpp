@@ -92,14 +92,13 @@ void NoticePopup::Expire()
     deleteLater();
 }
 
-int ShowNotice(const QString& text, QColor colour, int milliseconds)
+void ShowNotice(const QString& text, QColor colour, int milliseconds)
 {
     if (currentNotice == nullptr) {
         currentNotice = new NoticePopup;
         qAddPostRoutine(DiscardCurrentNotice);
     }
     currentNotice->Present(NoticeLine(text), colour, milliseconds);
-    return 1;
 }
 
 void ShowFailureNotice(const QString& text)

@@ -38,8 +38,8 @@ private:
 
 // Shows text (its first kNoticeMaxCharacters characters) in colour, centred
 // on the primary screen, for the given milliseconds. A notice still up is
-// replaced, its time starting again. Call it on the GUI thread. Returns 1.
-int ShowNotice(const QString& text, QColor colour, int milliseconds);
+// replaced, its time starting again. Call it on the GUI thread.
+void ShowNotice(const QString& text, QColor colour, int milliseconds);
 
 // The red notice of a second that tells of something that did not work.
 void ShowFailureNotice(const QString& text);

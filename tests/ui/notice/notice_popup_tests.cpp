@@ -75,7 +75,7 @@ protected:
 TEST_F(NoticePopupTest, NoticeFloatsCentredInItsColour)
 {
     const QColor blue(50, 112, 205);
-    EXPECT_EQ(ShowNotice(QStringLiteral("Match Ok!"), blue, 300), 1);
+    ShowNotice(QStringLiteral("Match Ok!"), blue, 300);
     NoticePopup* popup = TheOnlyPopup();
     ASSERT_NE(popup, nullptr);
     EXPECT_TRUE(popup->isVisible());
@@ -124,7 +124,7 @@ TEST_F(NoticePopupTest, SecondNoticeReplacesTheFirstForItsFullTime)
 
 TEST_F(NoticePopupTest, EmptyTextShowsNothingAndGoesAfterItsTime)
 {
-    EXPECT_EQ(ShowNotice(QString(), QColor(200, 0, 0), 300), 1);
+    ShowNotice(QString(), QColor(200, 0, 0), 300);
     EXPECT_FALSE(NoticeOnScreen());
     EXPECT_EQ(Popups().size(), 1);
     EXPECT_TRUE(PopupsGoneWithin(3000));
