@@ -203,7 +203,7 @@ TEST_F(DamagedSettingsTest, SettingsPathTakenByADirectoryReadsAsAbsentAndRefuses
     QDir().mkpath(UserFile());
     std::string text;
     EXPECT_EQ(WriteUserDword(kUserKey, kTopMostName, 1), 0);
-    EXPECT_EQ(StoreSiteTitle(0, "Mail"), 1);
+    EXPECT_EQ(StoreSiteTitle(0, "Mail"), 0);
     EXPECT_EQ(ReadUserString(kUserKey, kTopMostName, text), 0);
     EXPECT_EQ(LoadSiteTitles(), std::nullopt);
     EXPECT_TRUE(QFileInfo(UserFile()).isDir());
