@@ -12,6 +12,7 @@
 #include "ui/controls/skin_bitmap_button.h"
 #include "ui/dialogs/login_dialog.h"
 #include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/result_notice.h"
 #include "ui/dialogs/site_dialog.h"
 #include "protocol/site_tables.h"
 #include "protocol/device_session.h"
@@ -118,10 +119,22 @@ void DialogOpeners::OpenSiteEnrolment()
         // No row chosen: the site chosen last.
         const int row = box_.siteCombo()->currentIndex();
         PrepareSiteEnrolment(session_, row >= 0 ? std::optional(row) : std::nullopt);
-        if (session_.state.siteModeOn == 1) {
-            SiteDialog dialog(session_, language_);
-            dialog.exec();
+    }
+    // Signed out, enrolment starts where the web-site box does: with a
+    // sign-in, or a first password. The box is off in button mode, and so
+    // is that way in.
+    if (session_.state.siteModeOn != 1) {
+        if (!box_.siteModeCheck()->isEnabled()) {
+            ShowResultNotice(ActionResult::SignInFirst);
+            return;
         }
+        box_.siteModeCheck()->setChecked(true);
+        OnSiteModeClicked(true);
+    }
+    if (session_.state.siteModeOn == 1) {
+        WatcherPause pause(watcher_);
+        SiteDialog dialog(session_, language_);
+        dialog.exec();
     }
     panel_.LoadSiteTitles();
 }

@@ -31,7 +31,8 @@ public:
     // A title chosen in the site list: while signed in, the mouse switches
     // to that site, and an incomplete one opens the site dialog.
     void OnSiteChosen(int row);
-    // The tray's "Enroll ( Moidfy ) Site": the site dialog, while signed in.
+    // The tray's "Enroll ( Moidfy ) Site": the site dialog, after a sign-in
+    // when the mouse is signed out.
     void OpenSiteEnrolment();
 
 private:

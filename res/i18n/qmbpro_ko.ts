@@ -160,6 +160,45 @@
     </message>
 </context>
 <context>
+    <name>ResultNotice</name>
+    <message>
+        <source>No mouse found.</source>
+        <translation>마우스를 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The mouse did not answer.</source>
+        <translation>마우스가 응답하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Not Match!</source>
+        <translation>비밀번호가 일치 하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Sign in first.</source>
+        <translation>먼저 로그인하세요.</translation>
+    </message>
+    <message>
+        <source>Save the ID first.</source>
+        <translation>ID를 먼저 저장하세요.</translation>
+    </message>
+    <message>
+        <source>Not support !</source>
+        <translation>이 기능이 지원되지 않습니다!</translation>
+    </message>
+    <message>
+        <source>Input PWD.</source>
+        <translation>비밀번호를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Invalid keys!</source>
+        <translation>특수 키는 지원하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The mouse has no free slot.</source>
+        <translation>마우스에 빈 저장 공간이 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsNotices</name>
     <message>
         <source>A settings file was ignored</source>
@@ -276,18 +315,6 @@
         <translation>로그인을 종료합니다.</translation>
     </message>
     <message>
-        <source>Input PWD.</source>
-        <translation>비밀번호를 입력하세요.</translation>
-    </message>
-    <message>
-        <source>Invalid keys!</source>
-        <translation>특수 키는 지원하지 않습니다.</translation>
-    </message>
-    <message>
-        <source>Not Match!</source>
-        <translation>비밀번호가 일치 하지 않습니다.</translation>
-    </message>
-    <message>
         <source>Match Ok!</source>
         <translation>로그인 성공.</translation>
     </message>
@@ -346,18 +373,6 @@
     <message>
         <source>Sign Out.</source>
         <translation>로그아웃 실행.</translation>
-    </message>
-    <message>
-        <source>Input PWD.</source>
-        <translation>비밀번호를 입력하세요.</translation>
-    </message>
-    <message>
-        <source>Not Match!</source>
-        <translation>비밀번호가 일치 하지 않습니다.</translation>
-    </message>
-    <message>
-        <source>Invalid keys!</source>
-        <translation>특수 키는 지원하지 않습니다.</translation>
     </message>
     <message>
         <source>Set Short PWD.</source>
@@ -536,8 +551,12 @@
         <translation>비밀번호를 입력하세요.</translation>
     </message>
     <message>
-        <source>Invalid keys!</source>
-        <translation>특수 키는 지원하지 않습니다.</translation>
+        <source>The mouse keeps this in a slot this program does not know: it cannot be changed here.</source>
+        <translation>마우스가 이 프로그램이 모르는 저장 공간에 보관하고 있어 여기서는 바꿀 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Input ID.</source>
+        <translation>ID를 입력하세요.</translation>
     </message>
 </context>
 <context>

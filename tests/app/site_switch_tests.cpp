@@ -132,7 +132,7 @@ TEST_F(SiteSwitchTest, PwdOpensThePasswordDialogOnlyWhileSignedIn)
     EXPECT_EQ(OpenedBy([&] { QTest::mouseClick(box().button(kPasswordButton), Qt::LeftButton); }), "141");
 }
 
-TEST_F(SiteSwitchTest, SiteListAndTrayCommandAskOnlyTheLockFlagsWhileSignedOut)
+TEST_F(SiteSwitchTest, SignedOutTheListAsksOnlyTheLockFlagsAndTheTrayCommandAsksForASignIn)
 {
     StoreSiteTitle(2, "Mail");
     StartInFunctionMode();
@@ -145,8 +145,17 @@ TEST_F(SiteSwitchTest, SiteListAndTrayCommandAskOnlyTheLockFlagsWhileSignedOut)
     EXPECT_EQ(box().siteCombo()->currentIndex(), 2);
     EXPECT_EQ(state().siteIndex, 2);
 
+    // The way in is the web-site box's: here, a first password.
+    EXPECT_EQ(OpenedBy([&] { program_->trayMenu().enrollSiteAction()->trigger(); }), "141");
+    const auto wire = Wire();
+    ASSERT_GE(wire.size(), 2u);
+    EXPECT_EQ(wire[0], "08 FA 00 00 00 00 00 00 00");
+    EXPECT_EQ(wire[1], "08 F5 00 00 00 00 00 00 00");
+
+    // In button mode the box is off, and the command says what is missing.
+    QTest::mouseClick(box().button(kButtonModeButton), Qt::LeftButton);
     EXPECT_TRUE(OpenedBy([&] { program_->trayMenu().enrollSiteAction()->trigger(); }).isEmpty());
-    EXPECT_EQ(Wire(), (std::vector<std::string>{"08 FA 00 00 00 00 00 00 00"}));
+    EXPECT_EQ(NoticeOnScreen(), "Sign in first.");
 }
 
 TEST_F(SiteSwitchTest, WhileSignedInAnIncompleteSiteOpensTheSiteDialogAndTheTrayCommandAnyOne)

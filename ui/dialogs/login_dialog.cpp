@@ -11,6 +11,7 @@
 #include "ui/controls/skin_button.h"
 #include "ui/dialog_framework/secret_field.h"
 #include "ui/dialogs/login_layout.h"
+#include "ui/dialogs/result_notice.h"
 #include "ui/notice/notice_popup.h"
 
 namespace qmb {
@@ -72,24 +73,20 @@ void LoginDialog::CreateControls(Language language)
 void LoginDialog::OnSignIn()
 {
     QLineEdit* field = shownField();
-    switch (SignIn(session_, FieldText(*field).text())) {
-    case ActionResult::Done:
+    const ActionResult result = SignIn(session_, FieldText(*field).text());
+    if (result == ActionResult::Done) {
         // The mouse answered with its state, signed in; the watcher's next
         // find of it is no new arrival.
         watcher_.SetPresence(DevicePresence::JustDetected);
         ShowNotice(tr("Match Ok!"), kSignInNoticeColour, kNoticeMilliseconds);
         accept();
         return;
-    case ActionResult::EmptyInput:
-        ShowFailureNotice(tr("Input PWD."));
-        return;
-    case ActionResult::InvalidKeys:
-        ShowFailureNotice(tr("Invalid keys!"));
+    }
+    // A mouse that is gone or silent is told as such, not as a wrong
+    // password.
+    ShowResultNotice(result);
+    if (result == ActionResult::InvalidKeys) {
         WipeField(*field);
-        return;
-    default:
-        // A mouse that does not answer cannot be told from one that says no.
-        ShowFailureNotice(tr("Not Match!"));
     }
 }
 

@@ -11,7 +11,7 @@
 #include "ui/controls/skin_button.h"
 #include "ui/dialog_framework/secret_field.h"
 #include "ui/dialogs/password_layout.h"
-#include "ui/notice/notice_popup.h"
+#include "ui/dialogs/result_notice.h"
 
 namespace qmb {
 
@@ -116,38 +116,31 @@ void PasswordDialog::OnSavePassword()
         SaveShortPassword();
         return;
     }
-    const FieldText password(*password_);
-    const FieldText again(*verification_);
-    switch (SetMousePassword(session_, password.text(), again.text())) {
-    case ActionResult::EmptyInput:
-        ShowFailureNotice(tr("Input PWD."));
-        return;
-    case ActionResult::NotMatching:
-        ShowFailureNotice(tr("Not Match!"));
-        return;
-    case ActionResult::InvalidKeys:
-        ShowFailureNotice(tr("Invalid keys!"));
-        WipeField(*password_);
-        WipeField(*verification_);
-        return;
-    default:
+    const ActionResult result =
+        SetMousePassword(session_, FieldText(*password_).text(), FieldText(*verification_).text());
+    if (result == ActionResult::Done) {
         // Until the password is typed again, saving it twice sends nothing
         // new.
         save_->setEnabled(false);
+        return;
+    }
+    // What the mouse did not take stays typed, for another try.
+    ShowResultNotice(result);
+    if (result == ActionResult::InvalidKeys) {
+        WipeField(*password_);
+        WipeField(*verification_);
     }
 }
 
 void PasswordDialog::SaveShortPassword()
 {
     const ActionResult result = SetShortPassword(session_, FieldText(*shortPassword_).text());
-    if (result == ActionResult::EmptyInput) {
-        ShowFailureNotice(tr("Input PWD."));
-        return;
+    ShowResultNotice(result);
+    // Sent, or refused for its characters, it leaves the field; one the
+    // mouse could not be told stays for another try.
+    if (result == ActionResult::Done || result == ActionResult::InvalidKeys) {
+        WipeField(*shortPassword_);
     }
-    if (result == ActionResult::InvalidKeys) {
-        ShowFailureNotice(tr("Invalid keys!"));
-    }
-    WipeField(*shortPassword_);
 }
 
 void PasswordDialog::OnShortPassword()
@@ -155,7 +148,7 @@ void PasswordDialog::OnShortPassword()
     if (shortMode_) {
         // The layout stays; the mouse's short password goes.
         shortMode_ = false;
-        DeleteShortPassword(session_);
+        ShowResultNotice(DeleteShortPassword(session_));
         return;
     }
     shortMode_ = true;
@@ -175,7 +168,7 @@ void PasswordDialog::OnShortPassword()
 
 void PasswordDialog::OnSignOut()
 {
-    SignOut(session_);
+    ShowResultNotice(SignOut(session_));
     accept();
 }
 

@@ -15,6 +15,7 @@
 #include "ui/controls/group_frame.h"
 #include "ui/controls/skin_button.h"
 #include "ui/dialog_framework/secret_field.h"
+#include "ui/dialogs/result_notice.h"
 #include "ui/dialogs/site_layout.h"
 #include "ui/notice/notice_popup.h"
 
@@ -35,9 +36,6 @@ SiteDialog::SiteDialog(DeviceSession& session, Language language, QWidget* paren
     setFixedSize(UnitsToPixels(kSiteUnits));
     CreateControls(language);
     ApplyControlColours();
-    // A password goes to the site the mouse selected at the last ID save:
-    // none yet.
-    savePassword_->setEnabled(false);
     LoadTitles();
 
     LoadSiteSlots(session_);
@@ -93,6 +91,12 @@ void SiteDialog::CreateControls(Language language)
             list->setEditable(true);
             list->setInsertPolicy(QComboBox::NoInsert);
             list->lineEdit()->setMaxLength(kTextLength);
+            // A typed title names the site shown; only a choice from the
+            // list shows another. Qt would otherwise complete the text to
+            // another site's title, and on leaving the field switch to the
+            // site whose title it matches.
+            list->setCompleter(nullptr);
+            disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
             return list;
         }
         case SiteKind::SlotName: {
@@ -164,18 +168,33 @@ void SiteDialog::LoadTitles()
 void SiteDialog::ShowSiteItems(bool idKnown, bool passwordKnown)
 {
     const DeviceState& state = session_.state;
-    const auto show = [this](bool enrolled, SkinButton* save, SkinButton* remove) {
-        save->setText(enrolled ? tr("Modify") : tr("Save", "not enrolled"));
-        remove->setEnabled(enrolled);
+    const auto show = [&](SiteItem item, uint8_t row, SkinButton* save, SkinButton* remove) {
+        save->setText(row != 0 ? tr("Modify") : tr("Save", "not enrolled"));
+        remove->setEnabled(row != 0 && SiteHasSlot(state, item));
     };
     if (idKnown) {
-        show(state.siteIdSlot != 0, saveId_, deleteId_);
+        show(SiteItem::Id, state.siteIdSlot, saveId_, deleteId_);
     }
     if (passwordKnown) {
-        show(state.sitePasswordSlot != 0, savePassword_, deletePassword_);
+        show(SiteItem::Password, state.sitePasswordSlot, savePassword_, deletePassword_);
     }
     idSlotName_->setText(QString::fromUtf8(IdSlotNickname(state.siteIdSlot)));
     passwordSlotName_->setText(QString::fromUtf8(PasswordSlotNickname(state.sitePasswordSlot)));
+    ShowUnknownSlots();
+}
+
+void SiteDialog::ShowUnknownSlots()
+{
+    const DeviceState& state = session_.state;
+    // A slot the mouse names but no table knows can be neither rewritten
+    // nor emptied: whatever Save or Delete sent would land elsewhere.
+    const QString why = tr("The mouse keeps this in a slot this program does not know: it cannot be changed here.");
+    const bool idUnknown = state.siteIdSlot != 0 && !SiteHasSlot(state, SiteItem::Id);
+    const bool passwordUnknown = state.sitePasswordSlot != 0 && !SiteHasSlot(state, SiteItem::Password);
+    saveId_->setEnabled(!idUnknown);
+    savePassword_->setEnabled(idSaved_ && !passwordUnknown);
+    idSlotName_->setToolTip(idUnknown ? why : QString());
+    passwordSlotName_->setToolTip(passwordUnknown ? why : QString());
 }
 
 void SiteDialog::OnSelectSite(int entry)
@@ -184,36 +203,48 @@ void SiteDialog::OnSelectSite(int entry)
         return;
     }
     ShowSite(session_, entry);
-    // The password's Save keeps its state: it waits for an ID save.
-    const bool passwordSaveOn = savePassword_->isEnabled();
     ShowSiteItems(true, true);
-    savePassword_->setEnabled(passwordSaveOn);
 }
 
 bool SiteDialog::Save(SiteItem item, QLineEdit& field, const QString& noFreeSlot)
 {
-    switch (SaveSiteSecret(session_, item, FieldText(field).text())) {
+    const ActionResult result = SaveSiteSecret(session_, item, FieldText(field).text());
+    switch (result) {
     case ActionResult::EmptyInput:
-        ShowFailureNotice(tr("Input PWD."));
+        ShowFailureNotice(item == SiteItem::Id ? tr("Input ID.") : tr("Input PWD."));
         return false;
     case ActionResult::InvalidKeys:
-        ShowFailureNotice(tr("Invalid keys!"));
+        ShowResultNotice(result);
         WipeField(field);
         return false;
     case ActionResult::NoFreeSlot:
         ShowFailureNotice(noFreeSlot);
         return false;
     default:
-        // Whatever the mouse made of it, the title is the user's.
-        StoreTitle();
-        return true;
+        break;
     }
+    // Whatever the mouse made of it, the title is the user's.
+    StoreTitle();
+    ShowOutcome(result);
+    return result == ActionResult::Done;
+}
+
+void SiteDialog::ShowOutcome(ActionResult result)
+{
+    if (result != ActionResult::Done) {
+        ShowResultNotice(result);
+        return;
+    }
+    // The slot the mouse now uses, at once.
+    ShowSite(session_, session_.state.siteIndex);
+    ShowSiteItems(true, true);
 }
 
 void SiteDialog::OnSaveId()
 {
     if (Save(SiteItem::Id, *id_, QString::fromUtf8("ID 등록 초과"))) {
-        savePassword_->setEnabled(true);
+        idSaved_ = true;
+        ShowUnknownSlots();
     }
 }
 
@@ -224,14 +255,16 @@ void SiteDialog::OnSavePassword()
 
 void SiteDialog::OnDeleteId()
 {
-    DeleteSiteSecret(session_, SiteItem::Id);
+    const ActionResult result = DeleteSiteSecret(session_, SiteItem::Id);
     StoreTitle();
+    ShowOutcome(result);
 }
 
 void SiteDialog::OnDeletePassword()
 {
-    DeleteSiteSecret(session_, SiteItem::Password);
+    const ActionResult result = DeleteSiteSecret(session_, SiteItem::Password);
     StoreTitle();
+    ShowOutcome(result);
 }
 
 void SiteDialog::StoreTitle()

@@ -10,6 +10,7 @@ namespace qmb {
 
 class ColorStatic;
 struct DeviceSession;
+enum class ActionResult;
 enum class SiteItem;
 
 // "Internet Password Setting": a site's title (kept in the settings), and
@@ -37,11 +38,16 @@ private:
     // Caption and Delete of each item whose state is known, and the slot
     // names.
     void ShowSiteItems(bool idKnown, bool passwordKnown);
+    // Save and Delete off for a slot no table knows, and why.
+    void ShowUnknownSlots();
     void OnSelectSite(int entry);
     void OnSaveId();
     void OnSavePassword();
-    // False when the save was stopped (nothing to send, or no free slot).
+    // Whether the mouse took what was typed; each outcome is shown.
     bool Save(SiteItem item, QLineEdit& field, const QString& noFreeSlot);
+    // A save or delete that went through shows the slots at once; one
+    // that did not says why.
+    void ShowOutcome(ActionResult result);
     void OnDeleteId();
     void OnDeletePassword();
     void StoreTitle();
@@ -57,6 +63,9 @@ private:
     SkinButton* deleteId_ = nullptr;
     SkinButton* savePassword_ = nullptr;
     SkinButton* deletePassword_ = nullptr;
+    // A password goes to the site the mouse selected at an ID save: none
+    // before the first in this dialog.
+    bool idSaved_ = false;
 };
 
 }  // namespace qmb

@@ -141,16 +141,27 @@ TEST_F(ButtonEditDialogTest, TheTwoSmallModelsButtonsAreOffButStillSaved)
     EXPECT_EQ(Sent().front(), "04 C5 01 02 04 08 10 00");
 }
 
-TEST_F(ButtonEditDialogTest, ExitEnterAndEscapeCloseWithoutWriting)
+TEST_F(ButtonEditDialogTest, EnterInAListPressesTheSaveBesideItAndExitOrEscapeCloseWithoutWriting)
 {
-    for (const auto close : {0, 1, 2}) {
+    Open();
+    dialog_->show();
+    Sent();
+    dialog_->buttonList(0)->setFocus();
+    QTest::keyClick(dialog_->buttonList(0), Qt::Key_Return);
+    EXPECT_EQ(Sent(), (Wire{"04 C5 01 02 04 08 10 00", "04 CA 01 03 01 00 01 00"}));
+    dialog_->functionList()->setFocus();
+    QTest::keyClick(dialog_->functionList(), Qt::Key_Enter);
+    EXPECT_EQ(Sent(), (Wire{"08 0B 00 00 00 00 00 00 00", "04 CA 02 03 01 00 01 00"}));
+    EXPECT_TRUE(dialog_->isVisible());
+
+    for (const auto close : {0, 1}) {
         Open();
         dialog_->show();
         Sent();
         if (close == 0) {
             Click(kExitEditingButton);
         } else {
-            QTest::keyClick(dialog_.get(), close == 1 ? Qt::Key_Return : Qt::Key_Escape);
+            QTest::keyClick(dialog_->buttonList(0), Qt::Key_Escape);
         }
         EXPECT_FALSE(dialog_->isVisible()) << close;
         EXPECT_TRUE(Sent().empty()) << close;

@@ -171,6 +171,26 @@ TEST_F(PasswordDialogTest, ShortPasswordIsSentEmptiedAfterwardsAndDeletedByTheSe
     EXPECT_TRUE(Field(kShortPasswordField)->isVisible());
 }
 
+TEST_F(PasswordDialogTest, EnterSavesWhatWasTypedAndAFailureKeepsItForAnotherTry)
+{
+    Open();
+    Type(Field(kPasswordField), "abc1");
+    Type(Field(kVerificationField), "abc1");
+    mouse_.Unplug();
+    QTest::keyClick(Field(kVerificationField), Qt::Key_Return);
+    EXPECT_EQ(test::NoticeOnScreen(), "No mouse found.");
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_EQ(Field(kVerificationField)->text(), "abc1");
+    EXPECT_TRUE(dialog_->button(kSavePasswordButton)->isEnabled());
+
+    mouse_.PlugIn();
+    QTest::keyClick(Field(kVerificationField), Qt::Key_Return);
+    EXPECT_EQ(Sent(), (Wire{"08 2F ** ** ** ** ** ** **", "08 35 ** ** ** ** ** ** **"}));
+    EXPECT_FALSE(dialog_->button(kSavePasswordButton)->isEnabled());
+    QTest::keyClick(Field(kVerificationField), Qt::Key_Escape);
+    EXPECT_FALSE(dialog_->isVisible());
+}
+
 TEST_F(PasswordDialogTest, AShortPasswordCanBeSavedRightAfterTheMousePassword)
 {
     Open();
@@ -224,20 +244,19 @@ TEST_F(LoginDialogTest, TheRightPasswordSignsInClosesAndMarksTheMouseFound)
     EXPECT_EQ(watcher_.presence(), DevicePresence::JustDetected);
 }
 
-TEST_F(LoginDialogTest, AWrongPasswordKeepsItOpenButEnterClosesItWhateverTheMouseSaid)
+TEST_F(LoginDialogTest, EnterIsOkAndAWrongPasswordKeepsItOpenUntilEscape)
 {
     SetMousePassword("Zz9");
     Open();
     Type(dialog_->shownField(), "Zz8");
-    QTest::mouseClick(dialog_->button(kSignInOkButton), Qt::LeftButton);
+    QTest::keyClick(dialog_->shownField(), Qt::Key_Return);
+    EXPECT_EQ(Sent(), (Wire{"08 F1 ** ** ** ** ** ** **", "08 F2 ** ** ** ** ** ** **"}));
     EXPECT_EQ(test::NoticeOnScreen(), "Not Match!");
     EXPECT_TRUE(dialog_->isVisible());
     EXPECT_EQ(dialog_->shownField()->text(), "Zz8");
-    QTest::keyClick(dialog_.get(), Qt::Key_Escape);
-    EXPECT_TRUE(dialog_->isVisible());
-    QTest::keyClick(dialog_.get(), Qt::Key_Return);
-    EXPECT_EQ(test::NoticeOnScreen(), "Not Match!");
-    EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+    QTest::keyClick(dialog_->shownField(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog_->isVisible());
+    EXPECT_EQ(dialog_->result(), QDialog::Rejected);
     EXPECT_EQ(session_.state.siteModeOn, 0);
 }
 
@@ -258,14 +277,14 @@ TEST_F(LoginDialogTest, AShortPasswordModeMouseShowsOnlyTheShortField)
     EXPECT_EQ(test::NoticeOnScreen(), "Match Ok!");
 }
 
-TEST_F(LoginDialogTest, NoMouseLooksLikeARefusalAndExitCancels)
+TEST_F(LoginDialogTest, NoMouseIsToldAsSuchAndExitCancels)
 {
     SetMousePassword("Zz9");
     Open();
     mouse_.Unplug();
     Type(dialog_->shownField(), "Zz9");
     QTest::mouseClick(dialog_->button(kSignInOkButton), Qt::LeftButton);
-    EXPECT_EQ(test::NoticeOnScreen(), "Not Match!");
+    EXPECT_EQ(test::NoticeOnScreen(), "No mouse found.");
     Type(dialog_->shownField(), "!");
     QTest::mouseClick(dialog_->button(kSignInOkButton), Qt::LeftButton);
     EXPECT_EQ(test::NoticeOnScreen(), "Invalid keys!");

@@ -123,6 +123,23 @@ TEST_F(SequenceDialogTest, OkRightAfterOpeningSendsWhatIsShownAndCancelNothing)
     EXPECT_EQ(dialog_->result(), QDialog::Rejected);
 }
 
+TEST_F(SequenceDialogTest, EnterIsOkAndEscapeCancels)
+{
+    MouseHolds({12, 5, 6, 20, 0, 2, 1});
+    Open();
+    Sent();
+    List(kRunCountList)->setFocus();
+    QTest::keyClick(List(kRunCountList), Qt::Key_Return);
+    EXPECT_EQ(Sent(), (Wire{"08 29 04 0C 05 06 14 21 00", "04 CA 01 03 01 00 01 00"}));
+    EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+
+    Open();
+    Sent();
+    QTest::keyClick(List(kRunCountList), Qt::Key_Escape);
+    EXPECT_TRUE(Sent().empty());
+    EXPECT_EQ(dialog_->result(), QDialog::Rejected);
+}
+
 TEST_F(SequenceDialogTest, ValuesTheListsDoNotHoldLeaveThemEmptyAndApplyAsEntryMinusOne)
 {
     // A cycle of 50 and a count of 0 can come from the mouse itself.

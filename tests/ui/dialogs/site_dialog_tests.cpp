@@ -16,9 +16,11 @@
 #include "protocol/secret_bytes.h"
 #include "protocol/usage_table.h"
 #include "settings/site_titles.h"
+#include "actions/site_actions.h"
 #include "tests/settings/settings_sandbox.h"
 #include "tests/support/notice_on_screen.h"
 #include "tests/support/qt_printers.h"
+#include "tests/support/scripted_platform.h"
 #include "ui/controls/color_static.h"
 #include "ui/controls/skin_button.h"
 #include "ui/dialogs/site_dialog.h"
@@ -103,7 +105,11 @@ TEST_F(SiteDialogTest, ANewSiteGetsATitleAnIdAndThenAPassword)
     dialog_->titles()->setEditText("Mail");
     Enter(kIdField, "Me*A");
     Click(kSaveIdButton);
-    EXPECT_EQ(Sent(), (Wire{"08 FE 01 E9 00 00 00 00 00", "08 F1 ** ** ** ** ** ** **", "08 F3 ** ** ** ** ** ** **"}));
+    // Saved, the site's entry is read again: the slot shows at once.
+    EXPECT_EQ(Sent(), (Wire{"08 FE 01 E9 00 00 00 00 00", "08 F1 ** ** ** ** ** ** **", "08 F3 ** ** ** ** ** ** **",
+                            "08 FF E9 00 00 00 00 00 00"}));
+    EXPECT_EQ(SlotName(kIdSlotName), "별똥별");
+    EXPECT_EQ(dialog_->button(kSaveIdButton)->text(), "Modify");
     mouse_.InspectMouse([](const emu::VirtualMouse& mouse) {
         EXPECT_EQ(mouse.memory()[0x41], 0x90);  // "M"
         EXPECT_EQ(mouse.memory()[0x43], 0xFE);  // "*"
@@ -119,14 +125,16 @@ TEST_F(SiteDialogTest, ANewSiteGetsATitleAnIdAndThenAPassword)
     Enter(kSitePasswordField, "pw9");
     Click(kSaveSitePasswordButton);
     // The site shown is selected again, so the password cannot go elsewhere.
-    EXPECT_EQ(Sent(), (Wire{"08 FE 01 E9 00 00 00 00 00", "08 F1 ** ** ** ** ** ** **", "08 F4 ** ** ** ** ** ** **"}));
+    EXPECT_EQ(Sent(), (Wire{"08 FE 01 E9 00 00 00 00 00", "08 F1 ** ** ** ** ** ** **", "08 F4 ** ** ** ** ** ** **",
+                            "08 FF E9 00 00 00 00 00 00"}));
+    EXPECT_EQ(SlotName(kPasswordSlotName), "꽃미남");
 }
 
 TEST_F(SiteDialogTest, AnEmptyIdIsAskedForAndNothingIsSent)
 {
     Open(1);
     Click(kSaveIdButton);
-    EXPECT_EQ(test::NoticeOnScreen(), "Input PWD.");
+    EXPECT_EQ(test::NoticeOnScreen(), "Input ID.");
     EXPECT_TRUE(Sent().empty());
 }
 
@@ -167,7 +175,10 @@ TEST_F(SiteDialogTest, DeletingEmptiesTheSlotWithTheMousesPausesAndKeepsTheTitle
     const auto started = std::chrono::steady_clock::now();
     Click(kDeletePasswordButton);
     EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1000));
-    EXPECT_EQ(Sent(), (Wire{"08 71 ** ** ** ** ** ** **", "08 77 ** ** ** ** ** ** **", "08 AD 00 00 00 00 00 00 00"}));
+    EXPECT_EQ(Sent(), (Wire{"08 71 ** ** ** ** ** ** **", "08 77 ** ** ** ** ** ** **", "08 AD 00 00 00 00 00 00 00",
+                            "08 FF AF 00 00 00 00 00 00"}));
+    EXPECT_EQ(SlotName(kPasswordSlotName), "등록 안됨");
+    EXPECT_FALSE(dialog_->button(kDeletePasswordButton)->isEnabled());
     EXPECT_EQ(LoadSiteTitles()->at(1), "Shop");
     EXPECT_EQ(dialog_->titles()->currentText(), "Shop");
 }
@@ -198,6 +209,68 @@ TEST_F(SiteDialogTest, AnAssignedItemOfAnIncompleteSiteIsDeletedFromItsOwnSlot)
     // Nothing enrolled for the password: its Delete is off and could send
     // nothing anyway.
     EXPECT_FALSE(dialog_->button(kDeletePasswordButton)->isEnabled());
+}
+
+TEST_F(SiteDialogTest, ATypedTitleLikeAnotherSitesNeverSwitchesToThatSite)
+{
+    Enrol(3, "id3", nullptr);
+    StoreSiteTitle(2, "Mail");
+    Open(5);
+    QApplication::setActiveWindow(dialog_.get());
+    dialog_->titles()->setFocus();
+    dialog_->titles()->lineEdit()->clear();
+    QTest::keyClicks(dialog_->titles()->lineEdit(), "mail");
+    // On to the ID: the title's editing ends there.
+    QTest::mouseClick(dialog_->field(kIdField), Qt::LeftButton);
+    dialog_->field(kIdField)->setFocus();
+    QTest::keyClicks(dialog_->field(kIdField), "new5");
+    Sent();
+    Click(kSaveIdButton);
+    const Wire wire = Sent();
+    ASSERT_FALSE(wire.empty());
+    EXPECT_EQ(wire.front(), "08 FE 01 B5 00 00 00 00 00");
+    EXPECT_EQ(LoadSiteTitles()->at(4), "mail");
+    EXPECT_EQ(LoadSiteTitles()->at(2), "Mail");
+}
+
+TEST_F(SiteDialogTest, ASaveTheMouseNeverGotSaysSoAndKeepsWhatWasTyped)
+{
+    Open(4);
+    Enter(kIdField, "me");
+    mouse_.Unplug();
+    dialog_->field(kIdField)->setFocus();
+    QTest::keyClick(dialog_->field(kIdField), Qt::Key_Return);
+    EXPECT_EQ(test::NoticeOnScreen(), "No mouse found.");
+    EXPECT_EQ(dialog_->field(kIdField)->text(), "me");
+    EXPECT_FALSE(dialog_->button(kSaveSitePasswordButton)->isEnabled());
+    EXPECT_EQ(SlotName(kIdSlotName), "등록 안됨");
+}
+
+// A mouse whose site entry names slots no table knows.
+using SiteDialogUnknownSlots = test::SettingsSandbox;
+
+TEST_F(SiteDialogUnknownSlots, SaveAndDeleteAreOffAndTheSlotSaysWhy)
+{
+    test::ScriptedPlatform platform;
+    test::ScriptedPlatform::Interface id8;
+    id8.buttonReportId = 8;
+    id8.inputLength = 9;
+    platform.interfaces = {{}, id8};
+    platform.responder = [](const auto& out) -> test::ScriptedPlatform::Report {
+        return out[1] == 0xFF ? test::ScriptedPlatform::Report{8, 0xFF, 0x33, 0x44, 0, 0, 0, 0, 0}
+                              : test::ScriptedPlatform::Report{8, 0xFE, 0xFF, 0xFF, 0, 0, 0, 0, 0};
+    };
+    DeviceSession session(platform, 0);
+    session.keeper.TakeStatus({2, 3, 1, 0, 1, 1});
+    SelectSite(session, 0);
+    {
+        const SiteDialog dialog(session, Language::English);
+        for (int id : {kSaveIdButton, kDeleteIdButton, kSaveSitePasswordButton, kDeletePasswordButton}) {
+            EXPECT_FALSE(dialog.button(id)->isEnabled()) << id;
+        }
+        EXPECT_NE(dialog.slotName(kIdSlotName)->toolTip().indexOf("does not know"), -1);
+        EXPECT_NE(dialog.slotName(kPasswordSlotName)->toolTip().indexOf("does not know"), -1);
+    }
 }
 
 TEST_F(SiteDialogTest, TheTitleCannotOutgrowItsTwelveCharactersAndTheFieldsEmptyOnClosing)
