@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/device/hidraw/sample_descriptors.h"
@@ -218,6 +221,76 @@ TEST(ReportDescriptorTest, LimitsThatAreStillAccepted)
         0x76, 0x00, 0x01, 0x96, 0x00, 0x01, 0x81, 0x02,
     }));
     EXPECT_EQ(largest.inputReportByteLength, 16384);
+}
+
+// One top-level collection as the Windows HID parser saw it (HIDAPI's
+// .pp_data dump named `windows`), in the descriptor file `descriptor`.
+struct WindowsCollection {
+    std::string_view windows;
+    std::string_view descriptor;
+    size_t index;
+    uint16_t usagePage;
+    uint16_t usage;
+    uint16_t inputReportByteLength;
+    std::optional<uint8_t> firstButtonReportId;
+};
+
+constexpr WindowsCollection kWindowsCollections[] = {
+    {"045E_02FF_0005_0001", "045E_02FF_0005_0001", 0, 0x0001, 0x0005, 16, 0},
+    {"046A_0011_0006_0001", "046A_0011_0006_0001", 0, 0x0001, 0x0006, 9, 0},
+    {"046D_0A37_0001_000C", "046D_0A37_0001_000C", 0, 0x000C, 0x0001, 33, 1},
+    {"046D_B010_0002_0001", "046D_B010", 0, 0x0001, 0x0002, 7, 2},
+    {"046D_B010_0001_000C", "046D_B010", 1, 0x000C, 0x0001, 2, std::nullopt},
+    {"046D_B010_0001_FF00", "046D_B010", 2, 0xFF00, 0x0001, 7, 16},
+    {"046D_B010_0002_FF00", "046D_B010", 3, 0xFF00, 0x0002, 20, 17},
+    {"046D_B010_0006_0001", "046D_B010", 4, 0x0001, 0x0006, 9, 4},
+    {"046D_C077_0002_0001", "046D_C077_0002_0001", 0, 0x0001, 0x0002, 5, 0},
+    {"046D_C283_0004_0001", "046D_C283_0004_0001", 0, 0x0001, 0x0004, 8, 0},
+    {"046D_C52F_0001_000C", "046D_C52F_0001_000C", 0, 0x000C, 0x0001, 5, 3},
+    {"046D_C52F_0001_FF00", "046D_C52F_0001_FF00", 0, 0xFF00, 0x0001, 7, 16},
+    {"046D_C52F_0002_0001", "046D_C52F_0002_0001", 0, 0x0001, 0x0002, 9, 0},
+    {"046D_C52F_0002_FF00", "046D_C52F_0002_FF00", 0, 0xFF00, 0x0002, 20, 17},
+    {"046D_C534_0001_000C", "046D_C52F_0001_000C", 0, 0x000C, 0x0001, 5, 3},
+    {"046D_C534_0001_FF00", "046D_C52F_0001_FF00", 0, 0xFF00, 0x0001, 7, 16},
+    {"046D_C534_0002_0001", "046D_C534_0002_0001", 0, 0x0001, 0x0002, 8, 2},
+    {"046D_C534_0002_FF00", "046D_C52F_0002_FF00", 0, 0xFF00, 0x0002, 20, 17},
+    {"046D_C534_0006_0001", "046D_C534_0006_0001", 0, 0x0001, 0x0006, 9, 0},
+    {"046D_C534_0080_0001", "046D_C534_0080_0001", 0, 0x0001, 0x0080, 2, 4},
+    {"047F_C056_0001_000C", "047F_C056_0001_000C", 0, 0x000C, 0x0001, 33, 1},
+    {"047F_C056_0003_FFA0", "047F_C056_0003_FFA0", 0, 0xFFA0, 0x0003, 33, 20},
+    {"047F_C056_0005_000B", "047F_C056_0005_000B", 0, 0x000B, 0x0005, 2, 8},
+    {"1532_00A3_0002_0001", "1532_00A3_0002_0001", 0, 0x0001, 0x0002, 9, 0},
+    {"17CC_1130_0000_FF01", "17CC_1130_0000_FF01", 0, 0xFF01, 0x0000, 53, 1},
+};
+
+Bytes ReadRealDescriptor(std::string_view name)
+{
+    std::ifstream file(std::string(QMB_SOURCE_DIR "/tests/device/hidraw/real_descriptors/").append(name) + ".bin",
+                       std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// Discovery picks the mouse's collections by these two figures, so they must
+// be what Windows makes of the same descriptor.
+TEST(ReportDescriptorTest, RealDescriptorsGiveWhatWindowsFound)
+{
+    for (const WindowsCollection& windows : kWindowsCollections) {
+        SCOPED_TRACE(windows.windows);
+        const Bytes bytes = ReadRealDescriptor(windows.descriptor);
+        const auto parsed = ParseReportDescriptor(bytes);
+        if (bytes.empty() || !parsed || windows.index >= parsed->collections.size()) {
+            ADD_FAILURE() << "no collection " << windows.index << " in " << windows.descriptor;
+            continue;
+        }
+        const TopLevelCollection& ours = parsed->collections[windows.index];
+        EXPECT_EQ(ours.usagePage, windows.usagePage);
+        EXPECT_EQ(ours.usage, windows.usage);
+        EXPECT_EQ(ours.inputReportByteLength, windows.inputReportByteLength);
+        EXPECT_EQ(ours.numberInputButtonCaps != 0, windows.firstButtonReportId.has_value());
+        if (windows.firstButtonReportId) {
+            EXPECT_EQ(ours.firstInputButtonReportId, *windows.firstButtonReportId);
+        }
+    }
 }
 
 struct MalformedCase {
