@@ -40,12 +40,31 @@ Bytes OneReportPerCollection()
     return bytes;
 }
 
+// The most top-level collections that can each own a report, the last one
+// filled with input items up to the largest size.
+Bytes MostCollectionsFilled()
+{
+    Bytes bytes;
+    for (unsigned id = 1; id <= 255; ++id) {
+        bytes.insert(bytes.end(), {0xA1, 0x01, 0x85, static_cast<uint8_t>(id), 0x81, 0x00, 0xC0});
+    }
+    bytes.pop_back();
+    while (bytes.size() + 3 <= kLargestDescriptor) {
+        bytes.insert(bytes.end(), {0x81, 0x00});
+    }
+    bytes.push_back(0xC0);
+    return bytes;
+}
+
+// Shows its size and how many collections it yields (0 when it is refused).
 void Parse(benchmark::State& run, const Bytes& bytes)
 {
     for (auto _ : run) {
         benchmark::DoNotOptimize(qmb::ParseReportDescriptor(bytes));
     }
+    const auto parsed = qmb::ParseReportDescriptor(bytes);
     run.counters["bytes"] = static_cast<double>(bytes.size());
+    run.counters["collections"] = parsed ? static_cast<double>(parsed->collections.size()) : 0;
 }
 
 void Register(const std::string& name, Bytes bytes)
@@ -72,6 +91,7 @@ int main(int argc, char** argv)
     }
     Register("worst/empty_collections", Repeated({0xA1, 0x00, 0xC0}));
     Register("worst/one_report_per_collection", OneReportPerCollection());
+    Register("worst/most_collections_filled", MostCollectionsFilled());
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
