@@ -25,6 +25,16 @@ Bytes ToBytes(const uint8_t (&descriptor)[N])
     return Bytes(descriptor, descriptor + N);
 }
 
+// `count` empty top-level collections.
+Bytes EmptyCollections(size_t count)
+{
+    Bytes bytes;
+    for (size_t i = 0; i < count; ++i) {
+        bytes.insert(bytes.end(), {0xA1, 0x00, 0xC0});
+    }
+    return bytes;
+}
+
 // Wraps input items in one vendor application collection.
 Bytes InApplication(const Bytes& body)
 {
@@ -177,6 +187,17 @@ TEST(ReportDescriptorTest, InputLengthIsLargestReportOfTheCollection)
     }));
     EXPECT_EQ(collection.inputReportByteLength, 4);
 
+    // Ids on both sides of every 64-id boundary, declared out of order; the
+    // last id has the largest report (2 bytes).
+    const TopLevelCollection spread = OnlyCollection(InApplication({
+        0x75, 0x08, 0x95, 0x01,
+        0x85, 0xFF, 0x81, 0x02, 0x81, 0x02,
+        0x85, 0x40, 0x81, 0x02, 0x85, 0x3F, 0x81, 0x02, 0x85, 0x80, 0x81, 0x02,
+        0x85, 0x7F, 0x81, 0x02, 0x85, 0xC0, 0x81, 0x02, 0x85, 0x03, 0x81, 0x02,
+    }));
+    EXPECT_EQ(spread.inputReportIds, (std::vector<uint8_t>{3, 63, 64, 127, 128, 192, 255}));
+    EXPECT_EQ(spread.inputReportByteLength, 3);
+
     const TopLevelCollection outputOnly = OnlyCollection(InApplication({0x75, 0x08, 0x95, 0x07, 0x91, 0x02}));
     EXPECT_TRUE(outputOnly.inputReportIds.empty());
     EXPECT_EQ(outputOnly.inputReportByteLength, 0);
@@ -221,6 +242,15 @@ TEST(ReportDescriptorTest, LimitsThatAreStillAccepted)
         0x76, 0x00, 0x01, 0x96, 0x00, 0x01, 0x81, 0x02,
     }));
     EXPECT_EQ(largest.inputReportByteLength, 16384);
+
+    const auto mostCollections = ParseReportDescriptor(EmptyCollections(255));
+    ASSERT_TRUE(mostCollections.has_value());
+    EXPECT_EQ(mostCollections->collections.size(), 255u);
+
+    // 4096 bytes: Usage items fill the application collection.
+    Bytes longest = InApplication(Bytes(4088, 0x09));
+    EXPECT_EQ(longest.size(), 4096u);
+    EXPECT_TRUE(ParseReportDescriptor(longest));
 }
 
 // One top-level collection as the Windows HID parser saw it (HIDAPI's
@@ -306,6 +336,10 @@ TEST(ReportDescriptorTest, MalformedDescriptorsAreRejected)
     }
     tooDeep.insert(tooDeep.end(), 33, 0xC0);
 
+    // One byte more than the longest accepted: a Usage without data.
+    Bytes tooLong = InApplication(Bytes(4088, 0x09));
+    tooLong.insert(tooLong.begin(), 0x08);
+
     const std::vector<MalformedCase> cases = {
         {"one-byte item without its data", {0x05}},
         {"four-byte item with three bytes", {0x07, 0x01, 0x02, 0x03}},
@@ -325,6 +359,8 @@ TEST(ReportDescriptorTest, MalformedDescriptorsAreRejected)
         {"report size 257 bits", InApplication({0x76, 0x01, 0x01})},
         {"report count 12289", InApplication({0x96, 0x01, 0x30})},
         {"input report of 16384 bytes", InApplication({0x76, 0x00, 0x01, 0x96, 0x00, 0x02, 0x81, 0x02})},
+        {"256 top-level collections", EmptyCollections(256)},
+        {"4097 bytes", tooLong},
     };
     for (const MalformedCase& malformed : cases) {
         EXPECT_FALSE(ParseReportDescriptor(malformed.bytes).has_value()) << malformed.name;
