@@ -4,7 +4,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <vector>
 
 #include "device/hidraw/report_descriptor.h"
 
