@@ -2,10 +2,15 @@
 
 #include <algorithm>
 #include <array>
-#include <bitset>
+#include <bit>
 
 namespace qmb {
 namespace {
+
+// The kernel hands out no more of a descriptor than this (its
+// HID_MAX_DESCRIPTOR_SIZE), through sysfs or the ioctl alike; refusing more
+// bounds the work of a parse.
+constexpr size_t kMaxDescriptorLength = 4096;
 
 // Limits of the Linux HID core: a descriptor beyond them never gets a
 // hidraw node, so rejecting it here costs nothing and bounds every sum below.
@@ -15,6 +20,13 @@ constexpr uint32_t kMaxReportBits = (16384 - 1) * 8;
 constexpr size_t kGlobalStackDepth = 4;
 constexpr size_t kMaxCollectionDepth = 32;
 constexpr size_t kReportIdCount = 256;
+
+// Each report belongs to one top-level collection and is known by its id, of
+// which there are 255 (a descriptor without ids has a single report): a
+// collection past that many owns no report and serves nobody, yet would cost
+// memory here and an interface for discovery to walk.
+constexpr size_t kMaxTopLevelCollections = kReportIdCount - 1;
+constexpr size_t kReportIdWordBits = 64;
 
 constexpr uint8_t kLongItemPrefix = 0xFE;
 constexpr size_t kLongItemHeaderLength = 3;
@@ -67,9 +79,39 @@ struct LocalState {
     bool firstUsageExtended = false;
 };
 
+// Walked word by word, so that a collection costs its own ids rather than a
+// look at every one of the 256: with many collections that walk was most of
+// the work.
+class ReportIdSet {
+public:
+    void Add(uint8_t id) { words_[id / kReportIdWordBits] |= uint64_t{1} << (id % kReportIdWordBits); }
+
+    size_t Count() const
+    {
+        size_t count = 0;
+        for (const uint64_t word : words_) {
+            count += static_cast<size_t>(std::popcount(word));
+        }
+        return count;
+    }
+
+    template <typename Visit>
+    void ForEach(Visit visit) const
+    {
+        for (size_t word = 0; word < words_.size(); ++word) {
+            for (uint64_t bits = words_[word]; bits != 0; bits &= bits - 1) {
+                visit(static_cast<uint8_t>(word * kReportIdWordBits + static_cast<size_t>(std::countr_zero(bits))));
+            }
+        }
+    }
+
+private:
+    std::array<uint64_t, kReportIdCount / kReportIdWordBits> words_{};
+};
+
 struct CollectionBuilder {
     TopLevelCollection collection;
-    std::bitset<kReportIdCount> inputReportIds;
+    ReportIdSet inputReportIds;
 };
 
 class Parser {
@@ -127,6 +169,9 @@ std::optional<size_t> ReadItem(std::span<const uint8_t> bytes, size_t index,
 
 std::optional<ReportDescriptor> Parser::Run(std::span<const uint8_t> bytes)
 {
+    if (bytes.size() > kMaxDescriptorLength) {
+        return std::nullopt;
+    }
     size_t index = 0;
     while (index < bytes.size()) {
         std::optional<ShortItem> item;
@@ -172,6 +217,9 @@ bool Parser::HandleMain(const ShortItem& item)
             return false;
         }
         if (depth_ == 0) {
+            if (collections_.size() == kMaxTopLevelCollections) {
+                return false;
+            }
             CollectionBuilder& builder = collections_.emplace_back();
             const uint32_t usage = local.firstUsage.value_or(0);
             builder.collection.usagePage = local.firstUsageExtended
@@ -205,7 +253,7 @@ bool Parser::AddInputItem(uint32_t flags)
         return false;
     }
     CollectionBuilder& builder = collections_.back();
-    builder.inputReportIds.set(global_.reportId);
+    builder.inputReportIds.Add(global_.reportId);
 
     // Padding (a constant field) is no capability at all.
     if ((flags & kMainItemConstant) != 0) {
@@ -277,12 +325,11 @@ ReportDescriptor Parser::Finish() const
     for (const CollectionBuilder& builder : collections_) {
         TopLevelCollection collection = builder.collection;
         uint32_t largestReportBits = 0;
-        for (size_t id = 0; id < kReportIdCount; ++id) {
-            if (builder.inputReportIds.test(id)) {
-                collection.inputReportIds.push_back(static_cast<uint8_t>(id));
-                largestReportBits = std::max(largestReportBits, inputReportBits_[id]);
-            }
-        }
+        collection.inputReportIds.reserve(builder.inputReportIds.Count());
+        builder.inputReportIds.ForEach([&](uint8_t id) {
+            collection.inputReportIds.push_back(id);
+            largestReportBits = std::max(largestReportBits, inputReportBits_[id]);
+        });
         if (!collection.inputReportIds.empty()) {
             collection.inputReportByteLength = static_cast<uint16_t>((largestReportBits + 7) / 8 + 1);
         }

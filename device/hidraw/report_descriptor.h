@@ -31,8 +31,9 @@ struct ReportDescriptor {
     std::vector<TopLevelCollection> collections;
 };
 
-// Returns nothing for a malformed or truncated descriptor. Never reads
-// outside `bytes`.
+// Returns nothing for a malformed or truncated descriptor, or one past the
+// kernel's limits (4096 bytes) or with more top-level collections than
+// report ids (255). Never reads outside `bytes`.
 std::optional<ReportDescriptor> ParseReportDescriptor(std::span<const uint8_t> bytes);
 
 }  // namespace qmb

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "device/hidraw/report_descriptor.h"
 
 namespace qmb::emu::test {
@@ -28,6 +31,14 @@ TEST(MouseDescriptor, ShowsTwoCollectionsFoundByTheirReportIds) {
         EXPECT_GE(collection.numberInputButtonCaps, 1);
         EXPECT_EQ(collection.firstInputButtonReportId, expected[i].reportId);
     }
+}
+
+// The descriptor fuzzer starts from what the mouse really sends; a copy of
+// the bytes in its corpus drifts apart unless it is held to them.
+TEST(MouseDescriptor, IsTheDescriptorFuzzersSeed) {
+    std::ifstream seed(QMB_SOURCE_DIR "/fuzz/corpus/report_descriptor/mouse_command_interface.bin", std::ios::binary);
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(seed), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(bytes, std::vector<uint8_t>(kMouseReportDescriptor.begin(), kMouseReportDescriptor.end()));
 }
 
 }  // namespace

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/device/hidraw/sample_descriptors.h"
@@ -20,6 +23,15 @@ template <size_t N>
 Bytes ToBytes(const uint8_t (&descriptor)[N])
 {
     return Bytes(descriptor, descriptor + N);
+}
+
+Bytes EmptyCollections(size_t count)
+{
+    Bytes bytes;
+    for (size_t i = 0; i < count; ++i) {
+        bytes.insert(bytes.end(), {0xA1, 0x00, 0xC0});
+    }
+    return bytes;
 }
 
 // Wraps input items in one vendor application collection.
@@ -174,6 +186,17 @@ TEST(ReportDescriptorTest, InputLengthIsLargestReportOfTheCollection)
     }));
     EXPECT_EQ(collection.inputReportByteLength, 4);
 
+    // Ids on both sides of every 64-id boundary, declared out of order; the
+    // last id has the largest report (2 bytes).
+    const TopLevelCollection spread = OnlyCollection(InApplication({
+        0x75, 0x08, 0x95, 0x01,
+        0x85, 0xFF, 0x81, 0x02, 0x81, 0x02,
+        0x85, 0x40, 0x81, 0x02, 0x85, 0x3F, 0x81, 0x02, 0x85, 0x80, 0x81, 0x02,
+        0x85, 0x7F, 0x81, 0x02, 0x85, 0xC0, 0x81, 0x02, 0x85, 0x03, 0x81, 0x02,
+    }));
+    EXPECT_EQ(spread.inputReportIds, (std::vector<uint8_t>{3, 63, 64, 127, 128, 192, 255}));
+    EXPECT_EQ(spread.inputReportByteLength, 3);
+
     const TopLevelCollection outputOnly = OnlyCollection(InApplication({0x75, 0x08, 0x95, 0x07, 0x91, 0x02}));
     EXPECT_TRUE(outputOnly.inputReportIds.empty());
     EXPECT_EQ(outputOnly.inputReportByteLength, 0);
@@ -218,6 +241,74 @@ TEST(ReportDescriptorTest, LimitsThatAreStillAccepted)
         0x76, 0x00, 0x01, 0x96, 0x00, 0x01, 0x81, 0x02,
     }));
     EXPECT_EQ(largest.inputReportByteLength, 16384);
+
+    EXPECT_EQ(ParseReportDescriptor(EmptyCollections(255)).value_or(ReportDescriptor{}).collections.size(), 255u);
+    // 4096 bytes: Usage items without data fill the collection.
+    EXPECT_TRUE(ParseReportDescriptor(InApplication(Bytes(4088, 0x08))));
+}
+
+// One top-level collection as the Windows HID parser saw it (HIDAPI's
+// .pp_data dump named `windows`), in the descriptor file `descriptor`.
+struct WindowsCollection {
+    std::string_view windows;
+    std::string_view descriptor;
+    size_t index;
+    uint16_t usagePage;
+    uint16_t usage;
+    uint16_t inputReportByteLength;
+    std::optional<uint8_t> firstButtonReportId;
+};
+
+constexpr WindowsCollection kWindowsCollections[] = {
+    {"045E_02FF_0005_0001", "045E_02FF_0005_0001", 0, 0x0001, 0x0005, 16, 0},
+    {"046A_0011_0006_0001", "046A_0011_0006_0001", 0, 0x0001, 0x0006, 9, 0},
+    {"046D_0A37_0001_000C", "046D_0A37_0001_000C", 0, 0x000C, 0x0001, 33, 1},
+    {"046D_B010_0002_0001", "046D_B010", 0, 0x0001, 0x0002, 7, 2},
+    {"046D_B010_0001_000C", "046D_B010", 1, 0x000C, 0x0001, 2, std::nullopt},
+    {"046D_B010_0001_FF00", "046D_B010", 2, 0xFF00, 0x0001, 7, 16},
+    {"046D_B010_0002_FF00", "046D_B010", 3, 0xFF00, 0x0002, 20, 17},
+    {"046D_B010_0006_0001", "046D_B010", 4, 0x0001, 0x0006, 9, 4},
+    {"046D_C077_0002_0001", "046D_C077_0002_0001", 0, 0x0001, 0x0002, 5, 0},
+    {"046D_C283_0004_0001", "046D_C283_0004_0001", 0, 0x0001, 0x0004, 8, 0},
+    {"046D_C52F_0001_000C", "046D_C52F_0001_000C", 0, 0x000C, 0x0001, 5, 3},
+    {"046D_C52F_0001_FF00", "046D_C52F_0001_FF00", 0, 0xFF00, 0x0001, 7, 16},
+    {"046D_C52F_0002_0001", "046D_C52F_0002_0001", 0, 0x0001, 0x0002, 9, 0},
+    {"046D_C52F_0002_FF00", "046D_C52F_0002_FF00", 0, 0xFF00, 0x0002, 20, 17},
+    {"046D_C534_0001_000C", "046D_C52F_0001_000C", 0, 0x000C, 0x0001, 5, 3},
+    {"046D_C534_0001_FF00", "046D_C52F_0001_FF00", 0, 0xFF00, 0x0001, 7, 16},
+    {"046D_C534_0002_0001", "046D_C534_0002_0001", 0, 0x0001, 0x0002, 8, 2},
+    {"046D_C534_0002_FF00", "046D_C52F_0002_FF00", 0, 0xFF00, 0x0002, 20, 17},
+    {"046D_C534_0006_0001", "046D_C534_0006_0001", 0, 0x0001, 0x0006, 9, 0},
+    {"046D_C534_0080_0001", "046D_C534_0080_0001", 0, 0x0001, 0x0080, 2, 4},
+    {"047F_C056_0001_000C", "047F_C056_0001_000C", 0, 0x000C, 0x0001, 33, 1},
+    {"047F_C056_0003_FFA0", "047F_C056_0003_FFA0", 0, 0xFFA0, 0x0003, 33, 20},
+    {"047F_C056_0005_000B", "047F_C056_0005_000B", 0, 0x000B, 0x0005, 2, 8},
+    {"1532_00A3_0002_0001", "1532_00A3_0002_0001", 0, 0x0001, 0x0002, 9, 0},
+    {"17CC_1130_0000_FF01", "17CC_1130_0000_FF01", 0, 0xFF01, 0x0000, 53, 1},
+};
+
+Bytes ReadRealDescriptor(std::string_view name)
+{
+    std::ifstream file(std::string(QMB_SOURCE_DIR "/tests/device/hidraw/real_descriptors/").append(name) + ".bin",
+                       std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// Discovery picks the mouse's collections by these two figures, so they must
+// be what Windows makes of the same descriptor.
+TEST(ReportDescriptorTest, RealDescriptorsGiveWhatWindowsFound)
+{
+    for (const WindowsCollection& windows : kWindowsCollections) {
+        SCOPED_TRACE(windows.windows);
+        const auto parsed = ParseReportDescriptor(ReadRealDescriptor(windows.descriptor));
+        ASSERT_TRUE(parsed && windows.index < parsed->collections.size());
+        const TopLevelCollection& ours = parsed->collections[windows.index];
+        EXPECT_EQ(ours.usagePage, windows.usagePage);
+        EXPECT_EQ(ours.usage, windows.usage);
+        EXPECT_EQ(ours.inputReportByteLength, windows.inputReportByteLength);
+        const bool hasButton = ours.numberInputButtonCaps != 0;
+        EXPECT_EQ(hasButton ? std::optional(ours.firstInputButtonReportId) : std::nullopt, windows.firstButtonReportId);
+    }
 }
 
 struct MalformedCase {
@@ -252,6 +343,8 @@ TEST(ReportDescriptorTest, MalformedDescriptorsAreRejected)
         {"report size 257 bits", InApplication({0x76, 0x01, 0x01})},
         {"report count 12289", InApplication({0x96, 0x01, 0x30})},
         {"input report of 16384 bytes", InApplication({0x76, 0x00, 0x01, 0x96, 0x00, 0x02, 0x81, 0x02})},
+        {"256 top-level collections", EmptyCollections(256)},
+        {"4097 bytes", InApplication(Bytes(4089, 0x08))},
     };
     for (const MalformedCase& malformed : cases) {
         EXPECT_FALSE(ParseReportDescriptor(malformed.bytes).has_value()) << malformed.name;
