@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 #include <QApplication>
 #include <QStringList>
 
@@ -25,7 +28,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (options->version) {
-        std::puts("qmbpro " QMB_VERSION);
+        std::puts("qmbpro " QMB_VERSION "\n" QMB_LICENCE_LINE);
         return 0;
     }
     if (!qmb::DisplayReachable()) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 #include "app/quit_signals.h"
 
 #include <fcntl.h>

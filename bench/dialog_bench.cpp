@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // From a click on a dialog's button to the first report handed to the demo
 // mouse, and the whole click (every report and its reply): the button
 // editing dialog's upper "Save" and the sequence dialog's "Apply".

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The QMBPro developers
+# SPDX-License-Identifier: MIT
+
 # Runs kernel_watch_bench inside the kernel tier's guest. Its figures reach
 # the host as the console's "guest: " lines; the success line says it ran.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // What the programs cost while nothing happens, and how soon the watcher
 // hears of what does happen.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // What `qmbctl watch` costs with the virtual mouse on the kernel's uhid and
 // hidraw doing nothing, and how soon it tells of a report, a removal and an
 // arrival. Runs inside the kernel tier's guest (the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // How long a notice takes to appear: from the ShowNotice call to the popup's
 // first paint: the very first call (fonts and window system still cold),
 // then with a new popup each time and with the popup still up reused.

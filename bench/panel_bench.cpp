@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // From a slider move to the report handed to the demo mouse, and the whole
 // handler (report, the mouse's immediate answer, the panel refreshed).
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // What the tray program costs: from start to the first status answered, its
 // resident memory after 10 s, and its CPU time while idle, with the demo
 // mouse present and with no mouse.

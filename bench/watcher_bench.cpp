@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // How much the watcher costs and how fast it sees the mouse arrive.
 //
 //   watcher_bench [seconds]   (default 60)

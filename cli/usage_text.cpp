@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 #include "cli/usage_text.h"
 
 #include <algorithm>
@@ -73,7 +76,7 @@ std::optional<int> AnswerHelpOrVersion(bool help, bool version, const std::vecto
                                        std::ostream& out, std::ostream& err)
 {
     if (version) {
-        out << "qmbctl " << QMB_VERSION << "\n";
+        out << "qmbctl " << QMB_VERSION << "\n" << QMB_LICENCE_LINE << "\n";
         return kExitOk;
     }
     if (help && command.empty()) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary replies, of any length, to every command and decodes them,
 // and traces them with masking on.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary scripts, as `qmbctl -` reads them from standard input, to
 // the demo mouse: every command's words, the secrets on the lines after
 // them, over-long lines and bytes of every kind.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The QMBPro developers
+# SPDX-License-Identifier: MIT
+
 # Where an install puts each file: in the directories its reader looks in,
 # whatever the prefix. Programs and data follow the prefix; udev and the
 # session's autostart read only system directories, so those two do not.

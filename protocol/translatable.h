@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Marks a name that the windows show translated. protocol/ has no Qt: the

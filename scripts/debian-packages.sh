@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The QMBPro developers
+# SPDX-License-Identifier: MIT
 # Makes sure the Debian 12 packages a set-up needs are installed.
 # Usage: debian-packages.sh run|test|screenshot
 # As root it installs what is missing; otherwise it prints the apt-get line
@@ -12,7 +14,7 @@ qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev libgtest-dev libgmock
 test_only="libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool fonts-dejavu-core dbus-daemon \
 qemu-system-x86 busybox-static cpio kmod xz-utils \
 dpkg-dev file udev lintian desktop-file-utils appstream man-db bash-completion \
-weston xwayland qt6-wayland"
+weston xwayland qt6-wayland reuse"
 
 case "${1:-}" in
 run) wanted="$build fonts-nanum" ;;

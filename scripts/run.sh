@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The QMBPro developers
+# SPDX-License-Identifier: MIT
 # Builds QMBPro and runs it: with the built-in demo mouse, or with the real
 # mouse when given --real.
 set -eu

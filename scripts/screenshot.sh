@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The QMBPro developers
+# SPDX-License-Identifier: MIT
 # Takes the README's pictures: QMBPro with the demo mouse on a virtual
 # screen without a tray, where it shows its control box; with --buttons or
 # --sequence, the dialog opened from it; with --passwords, the password

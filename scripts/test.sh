@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The QMBPro developers
+# SPDX-License-Identifier: MIT
 # Builds everything with warnings as errors and runs every test: the normal
 # build (with the kernel tier, qmbctl against the virtual mouse on Debian's
 # kernel in qemu), the core under AddressSanitizer and
@@ -10,6 +12,9 @@ cd "$(dirname "$0")/.."
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
+
+echo "== licences" >&2
+reuse lint --quiet || { reuse lint >&2; exit 1; }
 
 echo "== build and test" >&2
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQMB_WERROR=ON -DQMB_BUILD_BENCH=ON >/dev/null

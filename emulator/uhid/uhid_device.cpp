@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 #include "emulator/uhid/uhid_device.h"
 
 #include <fcntl.h>

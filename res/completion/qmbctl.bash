@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The QMBPro developers
+# SPDX-License-Identifier: MIT
+
 # bash completion for qmbctl                              -*- shell-script -*-
 # Plain bash: nothing from the bash-completion package is needed to load it.
 

@@ -223,6 +223,10 @@
         <source>QMBPro Version 1.0</source>
         <translation>QMBPro 버전 1.0</translation>
     </message>
+    <message>
+        <source>Free software under the MIT licence.</source>
+        <translation>MIT 라이선스를 따르는 자유 소프트웨어입니다.</translation>
+    </message>
 </context>
 <context>
     <name>qmb::AccessNotice</name>

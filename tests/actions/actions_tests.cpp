@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // What each user action sends to the demo mouse and what it comes to,
 // whichever window or command asks for it.
 

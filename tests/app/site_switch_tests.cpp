@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // The web-site box and the "PWD" button: which dialog they lead to, what
 // goes to the mouse on the way, and that no password is left anywhere.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // The tray icon on a desktop: mostly one whose panel draws it over D-Bus
 // (StatusNotifier: KDE Plasma, GNOME's AppIndicator extension, LXQt,
 // waybar). The program runs as users run it, on an X server and a session

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 #include <gtest/gtest.h>
 
 #include <QDirIterator>
@@ -393,7 +396,7 @@ TEST_F(Qmbctl, HelpAndVersionGoToStandardOutputAndSendNothing)
 
     const auto version = Run({"--version"});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, "qmbctl " QMB_VERSION "\n");
+    EXPECT_EQ(version.out, "qmbctl " QMB_VERSION "\nFree software under the MIT licence.\n");
 
     // A command's help is its own entry, before anything reaches the mouse.
     const auto sequence = Run({"--demo", "--trace", "sequence", "set", "--help"});

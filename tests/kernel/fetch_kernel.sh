@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The QMBPro developers
+# SPDX-License-Identifier: MIT
 # Fetches the kernel that Debian's linux-image-amd64 points at, without
 # installing it, and keeps what the kernel tier boots: the kernel image
 # (also unpacked to an ELF vmlinux, which qemu starts through its PVH entry,

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The QMBPro developers
+# SPDX-License-Identifier: MIT
+
 # Runs qmbctl against qmb-virtual-mouse through the kernel's uhid and hidraw,
 # inside the test guest. Prints the success line only when every check held.
 

@@ -1,4 +1,6 @@
 #!/bin/busybox sh
+# SPDX-FileCopyrightText: 2026 The QMBPro developers
+# SPDX-License-Identifier: MIT
 # The test guest's first process: mounts the kernel's file systems, loads the
 # HID modules, runs the checks and powers the guest off, whatever happens.
 /bin/busybox --install -s /bin

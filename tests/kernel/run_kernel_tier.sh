@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The QMBPro developers
+# SPDX-License-Identifier: MIT
 # Runs qmbctl against qmb-virtual-mouse on the real Linux HID stack: Debian's
 # kernel, booted in qemu with a small busybox initramfs, carries the virtual
 # mouse through uhid to qmbctl's /dev/hidraw. Passes only when the guest

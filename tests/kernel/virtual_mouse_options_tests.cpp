@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 #include "emulator/uhid/virtual_mouse_options.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // The kernel tier's check that `qmbctl watch`, asleep on the virtual mouse,
 // tells of the mouse's removal within 100 ms of its hidraw node going, and
 // of its return within 500 ms of the node coming back. Runs inside the guest

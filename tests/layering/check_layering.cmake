@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The QMBPro developers
+# SPDX-License-Identifier: MIT
+
 # Checks every #include of the program's own folders against the one-way
 # layering: a folder may include its own headers and those of the folders
 # its rule names, nothing else. A folder without a rule fails too, so a new

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The QMBPro developers
+# SPDX-License-Identifier: MIT
 # qmbctl's bash completion offers the commands, options and words qmbctl
 # takes at each place of a command line.
 # Usage: check_completion.sh COMPLETION_SCRIPT QMBCTL

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The QMBPro developers
+# SPDX-License-Identifier: MIT
 # An install with the default prefix puts every file where the program that
 # reads it looks, nothing else, and each file passes its own checker.
 # Usage: check_install.sh BUILD_DIR
@@ -80,7 +82,7 @@ rm -f "$root.page" "$root.warnings"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 for program in bin/qmbctl libexec/qmbpro/qmb-virtual-mouse; do
     name=$(basename "$program")
-    [ "$("$root/usr/local/$program" --version)" = "$name $version" ] || fail "$name --version"
+    [ "$("$root/usr/local/$program" --version | head -n 1)" = "$name $version" ] || fail "$name --version"
 done
 
 # bash-completion finds the completion by the command's name.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The QMBPro developers
+# SPDX-License-Identifier: MIT
 # Builds the Debian package as the README says, and checks it as Debian
 # would: lintian finds no error or warning; installed into a throw-away root
 # it holds every file, and removed it leaves none; its maintainer scripts
@@ -15,6 +17,7 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 package=$(ls "$work"/out/qmbpro_*_"$(dpkg --print-architecture)".deb)
 echo "$(basename "$package"): $(stat -c %s "$package") bytes"
 dpkg-deb -f "$package" Depends
+dpkg-deb -f "$package" Description | grep -q "MIT licence" || fail "the package's description names no licence"
 
 lintian --fail-on error,warning "$package" >"$work/lintian" 2>&1 ||
     fail "lintian: $(grep -v '^running with root privileges' "$work/lintian")"

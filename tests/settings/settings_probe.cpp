@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // Makes the settings calls named on its command line in one process, as the
 // programs do, and prints each result on a line of its own. Problems reach
 // standard error through the default report.

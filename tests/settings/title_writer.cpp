@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // Stores one writer's titles over and over, as a second program running at
 // the same time would. After each store it checks that none of its earlier
 // titles has been lost to the other writer.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // The tray program in a Wayland session, for real: Weston's headless
 // backend with Xwayland, started here. Run plainly, the program picks
 // XWayland by itself (its notice is placed and shaped there as on X11); run

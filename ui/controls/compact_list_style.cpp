@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 #include "ui/controls/compact_list_style.h"
 
 #include <QStyleOptionComplex>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // skin_sheet OUTPUT.png: every skin, in English and Korean, at 1x and 2x, and
 // the control box put together from them, on one picture to look at.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 #include "ui/notice/notice_popup.h"
 
 #include <QCoreApplication>

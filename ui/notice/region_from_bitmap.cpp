@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 #include "ui/notice/region_from_bitmap.h"
 
 #include <algorithm>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 #include "tests/device/hidraw/fake_hidraw_tree.h"
 
 #include <fcntl.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // The control box's widgets sit over its background: the pictures must line
 // up with them in both layouts and at every density.
 

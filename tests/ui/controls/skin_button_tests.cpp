@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // The dialogs' push button: its face, its caption's colours, its hover look
 // and its tip, as the screen shows them.
 

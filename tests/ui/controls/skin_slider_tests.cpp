@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // The slider draws its thumb over a picture of the skin beneath it, taken
 // at its first paint and never again.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // Text on the painted skins: what the window shows after a change, not a
 // fresh rendering of it.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // The password and sign-in dialogs: what is typed in, what reaches the
 // mouse and what the user is told.
 

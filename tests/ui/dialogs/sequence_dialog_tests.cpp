@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // The sequence dialog: the mouse's record shown, what the user applies on
 // the wire.
 

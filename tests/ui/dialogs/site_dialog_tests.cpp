@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // The site dialog: a title to the settings, an ID and a password to the
 // mouse only, and what the user is shown of them.
 

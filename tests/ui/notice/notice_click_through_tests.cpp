@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The QMBPro developers
+// SPDX-License-Identifier: MIT
+
 // The notice's window is cut to its letters: a real pointer press between
 // them goes to the window underneath, a press on a letter does not. Only an
 // X server decides that, so this runs on its own Xvfb and sends the presses
