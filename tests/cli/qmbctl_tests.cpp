@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonObject>
 
 #include <csignal>
 
@@ -137,6 +139,10 @@ TEST_F(Qmbctl, AnInputIsGivenAFunctionByNameOrNumber)
     const auto functions = Run({"--demo", "functions"});
     EXPECT_NE(functions.out.find(" 5  Copy                     keyboard  01 01 06\n"), std::string::npos);
     EXPECT_NE(functions.out.find("19  Next Track               media     02 B5 00\n"), std::string::npos);
+    const auto json = Run({"--demo", "functions", "--json"});
+    const QJsonArray rows = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).array();
+    ASSERT_EQ(rows.size(), 31) << json.out;
+    EXPECT_EQ(rows[19].toObject(), (QJsonObject{{"row", 19}, {"name", "Next Track"}, {"kind", "media"}, {"bytes", "02 B5 00"}}));
 }
 
 TEST_F(Qmbctl, ButtonAndKeyWordsAreCheckedBeforeAnythingIsSent)
@@ -240,6 +246,7 @@ TEST_F(Qmbctl, PasswordsAndSignInTakeTheirSecretsFromTheNextLines)
 TEST_F(Qmbctl, ASignInTheMouseRefusesExitsThreeAndABadSecretTwoBeforeAnythingIsSent)
 {
     EXPECT_EQ(Run({"--demo", "-"}, "password set\nAb1\nAb1\nsign-out\nsign-in\nwrong1\n").exitCode, 3);
+    EXPECT_EQ(Run({"--demo", "-"}, "sign-in\nAb1\n").exitCode, 3);
     for (const std::string& script : {std::string("password set\nAb1\nAb2\n"), std::string("password set\nA b\nA b\n"),
                                       std::string("password set\n\n\n"), std::string("sign-in\nab*\n"),
                                       std::string("password set\n1234567890123\n1234567890123\n")}) {

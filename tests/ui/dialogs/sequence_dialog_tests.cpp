@@ -20,6 +20,7 @@
 #include "ui/controls/skin_button.h"
 #include "ui/dialogs/sequence_dialog.h"
 #include "ui/dialogs/sequence_layout.h"
+#include "tests/support/notice_on_screen.h"
 #include "ui/notice/notice_popup.h"
 
 namespace qmb {
@@ -166,12 +167,18 @@ TEST_F(SequenceDialogTest, AMouseThatCannotBeReadIsSaidOnceAndTheDialogStillOpen
     session_.state.runCount = 9;
     mouse_.Unplug();
     Open();
-    const auto notices = QApplication::topLevelWidgets();
-    EXPECT_TRUE(std::any_of(notices.begin(), notices.end(), [](QWidget* widget) {
-        return qobject_cast<NoticePopup*>(widget) && widget->isVisible();
-    }));
+    EXPECT_EQ(test::NoticeOnScreen(), "Failed of config read!");
     EXPECT_EQ(List(kRunCountList)->currentText(), " 9 times");
     EXPECT_TRUE(dialog_->isVisible());
+
+    // One that takes the query but never answers has not been read either.
+    test::HideNotices();
+    mouse_.PlugIn();
+    EmulatedPlatform::Faults silent;
+    silent.noReply = true;
+    mouse_.SetFaults(silent);
+    Open();
+    EXPECT_EQ(test::NoticeOnScreen(), "Failed of config read!");
 }
 
 }  // namespace
