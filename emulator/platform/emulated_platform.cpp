@@ -180,6 +180,12 @@ void EmulatedPlatform::SetSendObserver(std::function<void()> observer)
     sendObserver_ = std::move(observer);
 }
 
+void EmulatedPlatform::RecordSentReports()
+{
+    std::lock_guard lock(mutex_);
+    recordSent_ = true;
+}
+
 std::vector<EmulatedPlatform::Report> EmulatedPlatform::TakeSentReports()
 {
     std::lock_guard lock(mutex_);
@@ -269,7 +275,9 @@ bool EmulatedPlatform::SetOutputReport(HidHandle handle, std::span<const uint8_t
             report[0] != it->second.reportId) {
             return false;
         }
-        sent_.emplace_back(report.begin(), report.end());
+        if (recordSent_) {
+            sent_.emplace_back(report.begin(), report.end());
+        }
         if (sendObserver_) {
             sendObserver_();
         }

@@ -51,6 +51,10 @@ public:
     void SetFaults(const Faults& faults);
     // Called as each output report reaches the mouse, before it answers.
     void SetSendObserver(std::function<void()> observer);
+    // From now on, keeps every output report that reaches the mouse for
+    // TakeSentReports. Only tests ask: the reports hold passwords, and the
+    // demo would keep them without end.
+    void RecordSentReports();
     // Every output report that reached the mouse since the last call.
     std::vector<Report> TakeSentReports();
     // Runs `inspect` on the mouse model under the bus lock.
@@ -102,6 +106,7 @@ private:
     HidHandle nextHandle_ = 1;
     std::map<HidHandle, OpenCollection> open_;
     std::map<uint8_t, Report> held_;  // by report id
+    bool recordSent_ = false;
     std::vector<Report> sent_;
     std::vector<std::weak_ptr<NoticeQueue>> noticeQueues_;
     std::function<void()> sendObserver_;

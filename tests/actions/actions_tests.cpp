@@ -35,7 +35,7 @@ EmulatedPlatform::Faults Silent()
 
 // A fresh run of a program against the demo mouse: nothing known yet.
 struct DemoMouse {
-    explicit DemoMouse(int model = 0) : mouse(model), session(mouse, model) {}
+    explicit DemoMouse(int model = 0) : mouse(model), session(mouse, model) { mouse.RecordSentReports(); }
 
     Wire Sent()
     {
@@ -59,6 +59,17 @@ struct DemoMouse {
     EmulatedPlatform mouse;
     DeviceSession session;
 };
+
+TEST(DemoMouse, KeepsTheReportsItWasSentOnlyWhenATestAsks)
+{
+    EmulatedPlatform mouse;
+    DeviceSession session(mouse, 0);
+    ReadStatus(session);
+    EXPECT_TRUE(mouse.TakeSentReports().empty());
+    mouse.RecordSentReports();
+    ReadStatus(session);
+    EXPECT_EQ(mouse.TakeSentReports().size(), 1u);
+}
 
 TEST(StatusActions, AStateNeverReadIsReadFirstAndNeverWrittenAsZeros)
 {

@@ -50,6 +50,7 @@ protected:
     void Start(int model = 0, Language language = Language::English, bool mousePresent = true)
     {
         mouse_ = std::make_unique<EmulatedPlatform>(model);
+        mouse_->RecordSentReports();
         if (!mousePresent) {
             mouse_->Unplug();
         }

@@ -39,6 +39,7 @@ protected:
         dialog_.reset();
         session_.reset();
         mouse_ = std::make_unique<EmulatedPlatform>(model);
+        mouse_->RecordSentReports();
         session_ = std::make_unique<DeviceSession>(*mouse_, model);
         session_->keeper.Take(session_->commands.QueryStatus());
         dialog_ = std::make_unique<ButtonEditDialog>(*session_, Language::English);

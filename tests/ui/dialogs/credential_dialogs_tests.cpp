@@ -43,6 +43,8 @@ struct NoListener : MouseWatchListener {
 
 class CredentialDialogTest : public ::testing::Test {
 protected:
+    CredentialDialogTest() { mouse_.RecordSentReports(); }
+
     void TearDown() override
     {
         test::HideNotices();

@@ -30,7 +30,11 @@ using Wire = std::vector<std::string>;
 
 class SequenceDialogTest : public ::testing::Test {
 protected:
-    SequenceDialogTest() { session_.keeper.Take(session_.commands.QueryStatus()); }
+    SequenceDialogTest()
+    {
+        mouse_.RecordSentReports();
+        session_.keeper.Take(session_.commands.QueryStatus());
+    }
 
     // The mouse holds this record before the dialog opens.
     void MouseHolds(const SequenceRecord& record, uint8_t target = 1)
