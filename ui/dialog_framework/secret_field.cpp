@@ -5,6 +5,10 @@
 
 #include <string.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+
 namespace qmb {
 
 namespace {
@@ -16,6 +20,39 @@ void Wipe(QByteArray& bytes)
     }
 }
 
+// Swallows the keys that copy or cut a field's text, and takes back the
+// mouse selection the field makes.
+class PrivateField : public QObject {
+public:
+    explicit PrivateField(QLineEdit& field) : QObject(&field), field_(field)
+    {
+        field.installEventFilter(this);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (clipboard->supportsSelection()) {
+            connect(clipboard, &QClipboard::selectionChanged, this, [this, clipboard] {
+                if (field_.hasSelectedText() && clipboard->ownsSelection()) {
+                    clipboard->clear(QClipboard::Selection);
+                }
+            });
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut)) {
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QLineEdit& field_;
+};
+
 }  // namespace
 
 QLineEdit* MakeSecretField(QWidget* parent, int maxLength)
@@ -23,10 +60,15 @@ QLineEdit* MakeSecretField(QWidget* parent, int maxLength)
     auto* field = new QLineEdit(parent);
     field->setEchoMode(QLineEdit::Password);
     field->setMaxLength(maxLength);
-    // No copy of a password goes to the clipboard or a drag.
-    field->setContextMenuPolicy(Qt::NoContextMenu);
-    field->setDragEnabled(false);
+    KeepFieldPrivate(*field);
     return field;
+}
+
+void KeepFieldPrivate(QLineEdit& field)
+{
+    field.setContextMenuPolicy(Qt::NoContextMenu);
+    field.setDragEnabled(false);
+    new PrivateField(field);
 }
 
 FieldText::FieldText(const QLineEdit& field) : bytes_(field.text().toUtf8()) {}

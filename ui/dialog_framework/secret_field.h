@@ -14,6 +14,11 @@ namespace qmb {
 // `maxLength` of them fit.
 QLineEdit* MakeSecretField(QWidget* parent, int maxLength);
 
+// What is typed into the field stays in it: no copy, cut or drag of it, no
+// context menu, and on X11 no mouse selection that another program could
+// paste. For a secret shown as typed, as a site ID is.
+void KeepFieldPrivate(QLineEdit& field);
+
 // A field's text as UTF-8, for as long as an action needs it; wiped when
 // it goes. The field keeps its text.
 class FieldText {

@@ -111,6 +111,7 @@ void SiteDialog::CreateControls(Language language)
         case SiteKind::Field: {
             auto* text = new QLineEdit(this);
             text->setMaxLength(kTextLength);
+            KeepFieldPrivate(*text);
             return text;
         }
         case SiteKind::SecretField:
@@ -229,6 +230,10 @@ bool SiteDialog::Save(SiteItem item, QLineEdit& field, const QString& noFreeSlot
     // Whatever the mouse made of it, the title is the user's.
     StoreTitle();
     ShowOutcome(result);
+    // The mouse has the ID now; the field need not show it any longer.
+    if (result == ActionResult::Done && item == SiteItem::Id) {
+        WipeField(field);
+    }
     return result == ActionResult::Done;
 }
 

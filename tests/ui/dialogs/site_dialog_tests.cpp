@@ -5,6 +5,7 @@
 // mouse only, and what the user is shown of them.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -39,6 +40,7 @@ protected:
     void SetUp() override
     {
         SettingsSandbox::SetUp();
+        mouse_.RecordSentReports();
         auto password = ToSecretUsages<12>("Ab1", kPasswordTableLength);
         session_.commands.WriteMousePassword(*password);
         session_.keeper.Take(session_.commands.SignInMousePassword(*password));
@@ -234,6 +236,26 @@ TEST_F(SiteDialogTest, ATypedTitleLikeAnotherSitesNeverSwitchesToThatSite)
     EXPECT_EQ(wire.front(), "08 FE 01 B5 00 00 00 00 00");
     EXPECT_EQ(LoadSiteTitles()->at(4), "mail");
     EXPECT_EQ(LoadSiteTitles()->at(2), "Mail");
+}
+
+TEST_F(SiteDialogTest, TheIdFieldLetsNoCopyOutAndEmptiesOnceTheMouseHasTheId)
+{
+    Open(6);
+    QApplication::clipboard()->clear();
+    QLineEdit* id = dialog_->field(kIdField);
+    id->setFocus();
+    QTest::keyClicks(id, "me*6");
+    id->selectAll();
+    for (const QKeySequence::StandardKey copy : {QKeySequence::Copy, QKeySequence::Cut}) {
+        QTest::keySequence(id, copy);
+    }
+    EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
+    EXPECT_EQ(id->text(), "me*6");
+    EXPECT_FALSE(id->dragEnabled());
+    EXPECT_EQ(id->contextMenuPolicy(), Qt::NoContextMenu);
+    QTest::keyClick(id, Qt::Key_Return);
+    EXPECT_TRUE(id->text().isEmpty());
+    EXPECT_EQ(SlotName(kIdSlotName), "별똥별");
 }
 
 TEST_F(SiteDialogTest, ASaveTheMouseNeverGotSaysSoAndKeepsWhatWasTyped)
