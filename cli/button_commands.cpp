@@ -11,7 +11,6 @@
 #include "actions/button_actions.h"
 #include "actions/status_actions.h"
 #include "cli/ctl_session.h"
-#include "cli/echoed_text.h"
 #include "cli/json_text.h"
 #include "protocol/button_tables.h"
 #include "protocol/function_key_table.h"
@@ -86,7 +85,7 @@ int CtlSession::Buttons(const std::vector<std::string>& args)
         for (size_t i = 0; i < buttons; ++i) {
             const auto button = ButtonByWord(args[2 + i]);
             if (!button) {
-                return Usage("buttons set: '" + Echoed(args[2 + i]) + "' is none of left right wheel 4 5");
+                return Usage("buttons set: each button acts as one of left right wheel 4 5" + Not(args[2 + i]));
             }
             map[i] = IndexToMask(*button);
         }
@@ -146,7 +145,7 @@ int CtlSession::Key(const std::vector<std::string>& args)
     }
     const auto input = FunctionInputByWord(args[1]);
     if (!input) {
-        return Usage("key: '" + Echoed(args[1]) + "' is none of right 4 5 wheel-up wheel-down");
+        return Usage("key: the input is one of right 4 5 wheel-up wheel-down" + Not(args[1]));
     }
     if (args.size() == 2) {
         return PrintFunctionOf(*input);
@@ -158,7 +157,7 @@ int CtlSession::Key(const std::vector<std::string>& args)
     }
     const auto row = FunctionKeyRowNamed(function);
     if (!row) {
-        return Usage("key: no function '" + Echoed(function) + "' (see qmbctl functions)");
+        return Usage("key: the function is a row number or a name from qmbctl functions" + Not(function));
     }
     if (const auto failed = Failed(SaveFunctionKey(session_, *input, *row))) {
         return *failed;

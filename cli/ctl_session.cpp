@@ -59,10 +59,22 @@ namespace {
 constexpr size_t kReportLength4 = 8;
 constexpr size_t kReportLength8 = 9;
 
+// How many lines after a command are its secrets.
+size_t SecretLinesOf(const std::vector<std::string>& args)
+{
+    const auto word = [&](size_t i, std::string_view expected) { return args.size() > i && args[i] == expected; };
+    if (word(0, "password") && word(1, "set")) {
+        return 2;
+    }
+    const bool shortSet = word(0, "password") && word(1, "short") && word(2, "set");
+    const bool siteSecret = word(0, "site") && (word(1, "set-id") || word(1, "set-password"));
+    return shortSet || siteSecret || word(0, "sign-in") ? 1 : 0;
+}
+
 }  // namespace
 
 CtlSession::CtlSession(HidPlatform& platform, int modelNumber, std::ostream& out, std::ostream& err,
-                       SecretInput secrets, WatchSignals watchSignals)
+                       SecretInput& secrets, WatchSignals watchSignals)
     : session_(platform, modelNumber),
       out_(out),
       err_(err),
@@ -117,12 +129,44 @@ int CtlSession::Run(const std::vector<std::string>& args)
     if (args[0] == "site") {
         return Site(args);
     }
-    return Usage("unknown command '" + Echoed(args[0]) + "'");
+    return Usage("unknown command" + Quoted(args[0]));
+}
+
+int CtlSession::RunLine(size_t number, const std::vector<std::string>& args)
+{
+    scriptLine_ = number;
+    const size_t secretsBefore = secrets_.linesRead();
+    const int status = Run(args);
+    // At a terminal the user sees the refusal before typing any secret.
+    if (!secrets_.fromTerminal()) {
+        for (size_t read = secrets_.linesRead() - secretsBefore; read < SecretLinesOf(args); ++read) {
+            SecretLine dropped;
+            if (!secrets_.Read({}, dropped)) {
+                break;
+            }
+        }
+    }
+    scriptLine_.reset();
+    return status;
+}
+
+std::string CtlSession::Quoted(std::string_view word) const
+{
+    return scriptLine_ ? std::string() : " '" + Echoed(word) + "'";
+}
+
+std::string CtlSession::Not(std::string_view word) const
+{
+    return scriptLine_ ? std::string() : ", not '" + Echoed(word) + "'";
 }
 
 int CtlSession::Usage(const std::string& problem)
 {
-    err_ << "qmbctl: " << problem << "\n";
+    err_ << "qmbctl: ";
+    if (scriptLine_) {
+        err_ << "line " << *scriptLine_ << ": ";
+    }
+    err_ << problem << "\n";
     // A script of bad lines gets the usage once, not once a line.
     if (!usageShown_) {
         err_ << kCtlUsage;
@@ -211,7 +255,7 @@ int CtlSession::Set(const std::vector<std::string>& args)
             return Usage("set: resolution must be " + std::to_string(facts.resolutionMin) + " to " +
                          std::to_string(facts.resolutionMax) + " on this model");
         } else {
-            return Usage("set: bad value '" + Echoed(value) + "' for " + name);
+            return Usage("set: bad value for " + name + Not(value));
         }
     }
     if (const auto failed = Failed(ChangeStatus(session_, change))) {

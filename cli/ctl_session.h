@@ -24,11 +24,16 @@ extern const char* const kCtlUsage;
 // mouse.
 class CtlSession {
 public:
-    CtlSession(HidPlatform& platform, int modelNumber, std::ostream& out, std::ostream& err, SecretInput secrets,
+    CtlSession(HidPlatform& platform, int modelNumber, std::ostream& out, std::ostream& err, SecretInput& secrets,
                WatchSignals watchSignals = {});
 
     void SetTrace(ReportTrace* trace);
     int Run(const std::vector<std::string>& args);
+    // One line of a script. Its errors name the line, never its text: a
+    // secret cannot be told from a mistyped command. A command that takes
+    // secrets from the lines after it and is refused for its words still
+    // takes them (read and wiped), so that they are never run.
+    int RunLine(size_t number, const std::vector<std::string>& args);
     // The signal that ended a `watch`, which ends the whole run; 0 if none.
     int interruptedBy() const { return interruptedBy_; }
 
@@ -64,11 +69,18 @@ private:
     std::optional<int> Failed(ActionResult result);
     int NoMouse();
     int Usage(const std::string& problem);
+    // A word the user gave, quoted in a message (" 'word'"), or nothing in
+    // a script.
+    std::string Quoted(std::string_view word) const;
+    // The same as ", not 'word'".
+    std::string Not(std::string_view word) const;
 
     DeviceSession session_;
     std::ostream& out_;
     std::ostream& err_;
-    SecretInput secrets_;
+    SecretInput& secrets_;
+    // The script line being run, if a script runs.
+    std::optional<size_t> scriptLine_;
     WatchSignals watchSignals_;
     int interruptedBy_ = 0;
     bool usageShown_ = false;

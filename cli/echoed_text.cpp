@@ -53,6 +53,18 @@ size_t PrintableSequenceLength(std::string_view text)
 
 }  // namespace
 
+bool Printable(std::string_view text)
+{
+    while (!text.empty()) {
+        const size_t length = PrintableSequenceLength(text);
+        if (length == 0) {
+            return false;
+        }
+        text.remove_prefix(length);
+    }
+    return true;
+}
+
 std::string Echoed(std::string_view input, size_t longest)
 {
     static constexpr char kHex[] = "0123456789abcdef";

@@ -13,4 +13,8 @@ namespace qmb {
 // characters of it, so that junk cannot retitle the terminal or flood it.
 std::string Echoed(std::string_view input, size_t longest = 40);
 
+// Whether text is well-formed UTF-8 a terminal only shows: no control, no
+// escape sequence.
+bool Printable(std::string_view text);
+
 }  // namespace qmb

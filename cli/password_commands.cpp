@@ -135,7 +135,14 @@ int CtlSession::SignIn(const std::vector<std::string>& args)
         !secrets_.Read(SignInAsksShortPassword(session_.state) ? "Short password: " : "Mouse password: ", typed)) {
         return Usage("sign-in: no password typed");
     }
-    if (const auto failed = Failed(qmb::SignIn(session_, typed.text()))) {
+    const ActionResult result = qmb::SignIn(session_, typed.text());
+    // Only now is it known which password the mouse asks for; what was
+    // typed cannot be it, and the mouse has been asked already.
+    if (result == ActionResult::InvalidKeys || result == ActionResult::EmptyInput) {
+        Finish(result);
+        return kExitRefused;
+    }
+    if (const auto failed = Failed(result)) {
         return *failed;
     }
     out_ << "Match Ok!\n";

@@ -89,15 +89,15 @@ int main(int argc, char** argv)
     }
 
     const auto trace = qmb::TraceToStandardError(options->trace, qmb::kMouseSecrets);
-    // A script reads its secrets from the lines after the command, even at a
-    // terminal.
-    const bool script = options->command.size() == 1 && options->command.front() == "-";
-    const qmb::SecretInput secrets(std::cin, std::cerr, !script && isatty(STDIN_FILENO));
+    // Standard input is read by us alone, never through stdio, whose
+    // buffer would keep the secrets on it.
+    qmb::InputLines lines(STDIN_FILENO);
+    qmb::SecretInput secrets(lines, std::cerr, isatty(STDIN_FILENO) ? STDIN_FILENO : -1);
     qmb::CtlSession session(*platform, model, std::cout, std::cerr, secrets, std::move(watchSignals));
     session.SetTrace(trace.get());
 
-    if (script) {
-        return qmb::RunScript(std::cin, session, std::cout, std::cerr);
+    if (options->command.size() == 1 && options->command.front() == "-") {
+        return qmb::RunScript(lines, session, std::cout, std::cerr);
     }
     const int status = session.Run(options->command);
     return qmb::OutputWritten(std::cout, std::cerr) ? status : qmb::kExitOutputFailed;

@@ -3,54 +3,44 @@
 
 #include "cli/script_runner.h"
 
+#include <string.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <sstream>
 #include <vector>
 
 namespace qmb {
 
 namespace {
 
-std::vector<std::string> Words(const std::string& line)
+// The words of a line. They may be a secret that was never meant as a
+// command: overwritten once the line has run (WipeWords).
+std::vector<std::string> Words(std::string_view line)
 {
-    std::istringstream stream(line);
     std::vector<std::string> words;
-    for (std::string word; stream >> word;) {
-        words.push_back(word);
+    size_t at = 0;
+    while (at < line.size()) {
+        const size_t start = line.find_first_not_of(" \t\r\v\f", at);
+        if (start == std::string_view::npos) {
+            break;
+        }
+        const size_t end = std::min(line.find_first_of(" \t\r\v\f", start), line.size());
+        words.emplace_back(line.substr(start, end - start));
+        at = end;
     }
     return words;
 }
 
-}  // namespace
-
-ScriptLine ReadScriptLine(std::istream& in, std::string& line)
+void WipeWords(std::vector<std::string>& words)
 {
-    line.clear();
-    std::streambuf* input = in.rdbuf();
-    bool any = false;
-    bool tooLong = false;
-    for (int c = input->sbumpc(); c != std::char_traits<char>::eof(); c = input->sbumpc()) {
-        any = true;
-        if (c == '\n') {
-            break;
-        }
-        if (line.size() < kLongestScriptLine) {
-            line.push_back(static_cast<char>(c));
-        } else {
-            tooLong = true;
-        }
+    for (std::string& word : words) {
+        explicit_bzero(word.data(), word.size());
     }
-    if (!any) {
-        in.setstate(std::ios::eofbit);
-        return ScriptLine::End;
-    }
-    if (tooLong) {
-        line.clear();
-        return ScriptLine::TooLong;
-    }
-    return ScriptLine::Read;
+    words.clear();
 }
+
+}  // namespace
 
 bool OutputWritten(std::ostream& out, std::ostream& err)
 {
@@ -64,22 +54,27 @@ bool OutputWritten(std::ostream& out, std::ostream& err)
     return false;
 }
 
-int RunScript(std::istream& in, CtlSession& session, std::ostream& out, std::ostream& err)
+int RunScript(InputLines& lines, CtlSession& session, std::ostream& out, std::ostream& err)
 {
     constexpr int kSignalExitBase = 128;
     int status = kExitOk;
-    std::string line;
-    for (ScriptLine read; (read = ReadScriptLine(in, line)) != ScriptLine::End;) {
+    LockedBuffer line(InputLines::kLongestLine);
+    size_t length = 0;
+    for (InputLines::Read read; (read = lines.Next(line.bytes(), length)) != InputLines::Read::End;) {
+        const size_t number = lines.lineNumber();
         int lineStatus = kExitOk;
-        if (read == ScriptLine::TooLong) {
-            err << "qmbctl: a line longer than " << kLongestScriptLine << " bytes; skipped\n";
+        if (read == InputLines::Read::TooLong) {
+            err << "qmbctl: line " << number << ": longer than " << InputLines::kLongestLine << " bytes; skipped\n";
             lineStatus = kExitUsage;
         } else {
-            const auto words = Words(line);
+            auto words = Words(std::string_view(line.bytes().data(), length));
+            explicit_bzero(line.bytes().data(), length);
             if (words.empty() || words.front().starts_with('#')) {
+                WipeWords(words);
                 continue;
             }
-            lineStatus = session.Run(words);
+            lineStatus = session.RunLine(number, words);
+            WipeWords(words);
         }
         if (!OutputWritten(out, err)) {
             return kExitOutputFailed;

@@ -4,79 +4,36 @@
 #include "cli/secret_input.h"
 
 #include <string.h>
-#include <termios.h>
-#include <unistd.h>
+
+#include "cli/terminal_echo.h"
 
 namespace qmb {
 
-namespace {
-
-// Echo off on the terminal for as long as it lives.
-class EchoOff {
-public:
-    EchoOff() : active_(tcgetattr(STDIN_FILENO, &saved_) == 0)
-    {
-        if (active_) {
-            termios quiet = saved_;
-            quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
-            quiet.c_lflag |= ECHONL;
-            tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
-        }
-    }
-    ~EchoOff()
-    {
-        if (active_) {
-            tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved_);
-        }
-    }
-    EchoOff(const EchoOff&) = delete;
-    EchoOff& operator=(const EchoOff&) = delete;
-
-private:
-    termios saved_{};
-    bool active_;
-};
-
-}  // namespace
-
-SecretLine::~SecretLine()
+bool SecretLine::ReadFrom(InputLines& lines)
 {
-    explicit_bzero(bytes_.data(), bytes_.size());
-}
-
-bool SecretLine::ReadFrom(std::istream& in)
-{
-    explicit_bzero(bytes_.data(), bytes_.size());
+    explicit_bzero(bytes_.bytes().data(), bytes_.bytes().size());
     length_ = 0;
-    tooLong_ = false;
-    bool any = false;
-    for (char c; in.get(c);) {
-        any = true;
-        if (c == '\n') {
-            return true;
-        }
-        if (length_ < bytes_.size()) {
-            bytes_[length_++] = c;
-        } else {
-            tooLong_ = true;
-        }
-    }
-    return any;
+    const InputLines::Read read = lines.Next(bytes_.bytes(), length_);
+    tooLong_ = read == InputLines::Read::TooLong;
+    return read != InputLines::Read::End;
 }
 
-SecretInput::SecretInput(std::istream& in, std::ostream& prompts, bool fromTerminal)
-    : in_(in), prompts_(prompts), fromTerminal_(fromTerminal)
+SecretInput::SecretInput(InputLines& lines, std::ostream& prompts, int terminal)
+    : lines_(lines), prompts_(prompts), terminal_(terminal)
 {
 }
 
 bool SecretInput::Read(std::string_view prompt, SecretLine& line)
 {
-    if (!fromTerminal_) {
-        return line.ReadFrom(in_);
+    KeepSecretsFromOtherProcesses();
+    ++linesRead_;
+    if (!fromTerminal()) {
+        return line.ReadFrom(lines_);
     }
+    // Quiet before the prompt shows: what is typed after it never echoes.
+    const EchoOff quiet(terminal_);
     prompts_ << prompt << std::flush;
-    EchoOff quiet;
-    return line.ReadFrom(in_);
+    return line.ReadFrom(lines_);
 }
 
 }  // namespace qmb

@@ -8,7 +8,6 @@
 #include "actions/sequence_actions.h"
 #include "cli/argument_values.h"
 #include "cli/ctl_session.h"
-#include "cli/echoed_text.h"
 #include "cli/json_text.h"
 #include "protocol/sequence_tables.h"
 
@@ -91,7 +90,7 @@ int CtlSession::Sequence(const std::vector<std::string>& args)
                 parsed = 1;
             }
             if (!parsed) {
-                return Usage("sequence set: bad value '" + Echoed(value) + "' for " + name);
+                return Usage("sequence set: bad value for " + name + Not(value));
             }
         }
     }

@@ -12,6 +12,7 @@
 #include "actions/site_actions.h"
 #include "cli/argument_values.h"
 #include "cli/ctl_session.h"
+#include "cli/echoed_text.h"
 #include "cli/json_text.h"
 #include "protocol/site_tables.h"
 #include "settings/site_titles.h"
@@ -66,6 +67,11 @@ int CtlSession::Site(const std::vector<std::string>& args)
         for (size_t i = 4; i < args.size(); ++i) {
             title += " " + args[i];
         }
+        // A title is shown on terminals and in the control box: no control
+        // character or broken UTF-8 may ride on it.
+        if (!Printable(title)) {
+            return Usage("site title: letters, digits, signs and spaces only");
+        }
         if (Utf8Characters(title) > kTitleCharacters) {
             return Usage("site title: at most 12 characters");
         }
@@ -101,8 +107,10 @@ int CtlSession::ListSites(bool json)
                                      {"password", QString::fromStdString(password)},
                                      {"passwordSlot", entry.value.passwordRow}});
         } else {
-            out_ << (i + 1 < 10 ? " " : "") << i + 1 << "  " << titles[i]
-                 << std::string(kTitleCharacters + 2 - std::min(kTitleCharacters, Utf8Characters(titles[i])), ' ')
+            // A settings file edited by hand may hold anything.
+            const std::string shown = Echoed(titles[i]);
+            out_ << (i + 1 < 10 ? " " : "") << i + 1 << "  " << shown
+                 << std::string(kTitleCharacters + 2 - std::min(kTitleCharacters, Utf8Characters(shown)), ' ')
                  << "ID: " << id << ", password: " << password << "\n";
         }
     }

@@ -7,6 +7,7 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -37,12 +38,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (script.find("watch") != std::string_view::npos) {
         return 0;
     }
-    std::istringstream in{std::string(script)};
+    std::string_view rest = script;
+    qmb::InputLines lines([&rest](std::span<char> into) -> ssize_t {
+        const size_t count = std::min(into.size(), rest.size());
+        rest.copy(into.data(), count);
+        rest.remove_prefix(count);
+        return static_cast<ssize_t>(count);
+    });
     std::ostringstream out;
     std::ostringstream err;
     qmb::EmulatedPlatform mouse(1);
-    const qmb::SecretInput secrets(in, err, false);
+    qmb::SecretInput secrets(lines, err, -1);
     qmb::CtlSession session(mouse, 1, out, err, secrets);
-    qmb::RunScript(in, session, out, err);
+    qmb::RunScript(lines, session, out, err);
     return 0;
 }

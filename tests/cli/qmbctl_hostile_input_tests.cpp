@@ -74,7 +74,7 @@ TEST_F(Qmbctl, AHugeLineIsRefusedWithoutBeingHeldAndTheScriptGoesOn)
                                " | tr '\\n' ' '; printf '\\nstatus\\n'; } | exec " + QMBCTL_PATH + " --demo -";
     const auto run = test::RunProgram("/bin/sh", {"-c", script}, {}, Environment());
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_NE(run.err.find("a line longer than 65536 bytes"), std::string::npos) << run.err.substr(0, 200);
+    EXPECT_NE(run.err.find("line 1: longer than 65536 bytes"), std::string::npos) << run.err.substr(0, 200);
     EXPECT_EQ(run.out.find("mode:"), 0u);
 
     rusage usage{};
@@ -83,25 +83,49 @@ TEST_F(Qmbctl, AHugeLineIsRefusedWithoutBeingHeldAndTheScriptGoesOn)
     EXPECT_LT(peakBytes, kLineBytes / 2);
 }
 
-TEST_F(Qmbctl, EchoedInputCannotDriveTheTerminalOrFloodIt)
+TEST_F(Qmbctl, EchoedWordsCannotDriveTheTerminalOrFloodIt)
 {
-    std::string input = "\033]0;PWNED\007\n";
-    input += std::string("fly\0away\x9b", 9) + "\n";
-    input += std::string(1000, 'a') + "\n";
-    for (int i = 0; i < 20; ++i) {
-        input += "buttons set left right wheel 4 \xe4\xb8\n";
+    struct Case {
+        std::vector<std::string> args;
+        std::string shown;
+    };
+    for (const Case& c : std::vector<Case>{
+             {{"\033]0;PWNED\007"}, "unknown command '\\x1b]0;PWNED\\x07'"},
+             {{"fly\x9b"}, "unknown command 'fly\\x9b'"},
+             {{std::string(1000, 'a')}, "unknown command '" + std::string(40, 'a') + "...'"},
+             {{"buttons", "set", "left", "right", "wheel", "4", "\xe4\xb8"}, ", not '\\xe4\\xb8'"},
+             // Readable text stays as it is.
+             {{"key", "4", "\xed\x95\x9c\xea\xb8\x80"}, ", not '한글'"},
+         }) {
+        std::vector<std::string> args{"--demo"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const auto run = Run(args);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.err.find_first_of(std::string("\033\007\x9b\xe4", 4)), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(c.shown), std::string::npos) << run.err;
+        EXPECT_LT(LongestLine(run.err), 140u);
     }
-    input += "key 4 \xed\x95\x9c\xea\xb8\x80\n";
-    const auto run = Run({"--demo", "-"}, input);
+}
+
+TEST_F(Qmbctl, AScriptNamesItsBadLinesNeverTheirTextAndSecretLinesNeverRun)
+{
+    // Each refused command that takes a secret is followed by that secret:
+    // it is taken with the command, neither run nor shown.
+    const auto run = Run({"--demo", "--trace", "-"},
+                         "site set-id 0\nSECRETxyz789\nsign-in now\nSECRETxyz789\npassword set x\nSECRETxyz789\n"
+                         "SECRETxyz789\nsite set-password\nSECRETxyz789\nsignin\nSECRETxyz789\nstatus\n");
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_EQ(run.err.find_first_of(std::string("\033\007\0\x9b\xe4", 5)), std::string::npos);
-    EXPECT_NE(run.err.find("unknown command '\\x1b]0;PWNED\\x07'"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("unknown command 'fly\\x00away\\x9b'"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("'\\xe4\\xb8' is none of"), std::string::npos) << run.err;
-    // Readable text in any script stays as it is.
-    EXPECT_NE(run.err.find("no function '한글'"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("SECRET"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out.find("SECRET"), std::string::npos) << run.out;
+    for (const char* line : {"line 1: ", "line 3: ", "line 5: ", "line 8: ", "line 10: unknown command\n",
+                             "line 11: unknown command\n"}) {
+        EXPECT_NE(run.err.find(line), std::string::npos) << line << "\n" << run.err;
+    }
+    // The secret of a refused command is not taken for the next command.
+    EXPECT_EQ(run.err.find("line 2:"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("line 9:"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out.find("mode:"), 0u) << run.out;
     EXPECT_EQ(Count(run.err, "usage: qmbctl"), 1u);
-    EXPECT_LT(LongestLine(run.err), 140u);
 }
 
 TEST_F(Qmbctl, AGivenModelNeverWaitsOnTheMachineSettings)

@@ -28,6 +28,7 @@ public:
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
 
+    pid_t pid() const { return pid_; }
     void Write(const std::string& input);
     void CloseInput();
     void Signal(int signal);
