@@ -163,10 +163,7 @@ TEST(PasswordActions, ASignInTheMouseTurnsDownIsToldFromOneItNeverAnswered)
 TEST(PasswordActions, TheLockFlagsAreAskedOnlyOfAMouseWithAPassword)
 {
     test::ScriptedPlatform platform;
-    test::ScriptedPlatform::Interface id8;
-    id8.buttonReportId = 8;
-    id8.inputLength = 9;
-    platform.interfaces = {{}, id8};
+    platform.interfaces = test::ScriptedPlatform::TheMousesCollections();
     platform.responder = [](const auto& out) -> test::ScriptedPlatform::Report {
         return out[1] == 0xFA ? test::ScriptedPlatform::Report{8, 0xFA, 0xFF, 0x00, 0, 0, 0x40, 0, 0}
                               : test::ScriptedPlatform::Report{8, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0};

@@ -59,11 +59,7 @@ class CommandBytes : public testing::TestWithParam<CommandCase> {};
 TEST_P(CommandBytes, SendsExactlyTheseReportsWithTheMousesPauses)
 {
     ScriptedPlatform platform;
-    ScriptedPlatform::Interface id4;
-    ScriptedPlatform::Interface id8;
-    id8.buttonReportId = 8;
-    id8.inputLength = 9;
-    platform.interfaces = {id4, id8};
+    platform.interfaces = ScriptedPlatform::TheMousesCollections();
     DeviceLink link(platform, MouseIdentity(0));
     std::vector<std::chrono::milliseconds> pauses;
     MouseCommands commands(link, [&](std::chrono::milliseconds pause) { pauses.push_back(pause); });

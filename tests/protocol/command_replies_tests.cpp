@@ -34,11 +34,7 @@ struct Mouse {
 
     Mouse()
     {
-        ScriptedPlatform::Interface id4;
-        ScriptedPlatform::Interface id8;
-        id8.buttonReportId = 8;
-        id8.inputLength = 9;
-        platform.interfaces = {id4, id8};
+        platform.interfaces = ScriptedPlatform::TheMousesCollections();
         keeper.SetListener(&listener);
     }
 

@@ -31,6 +31,16 @@ public:
         bool identityListed = false;  // known before opening
     };
 
+    // The mouse's two collections: the status one (report id 4, 8-byte
+    // reports) and the memory one (report id 8, 9-byte reports).
+    static std::vector<Interface> TheMousesCollections()
+    {
+        Interface memory;
+        memory.buttonReportId = 8;
+        memory.inputLength = 9;
+        return {Interface{}, memory};
+    }
+
     // The reply the device gives to one output report; empty for none.
     using Responder = std::function<Report(const Report& output)>;
 

@@ -177,11 +177,7 @@ class OddMouse : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        test::ScriptedPlatform::Interface id4;
-        test::ScriptedPlatform::Interface id8;
-        id8.buttonReportId = 8;
-        id8.inputLength = 9;
-        platform_.interfaces = {id4, id8};
+        platform_.interfaces = test::ScriptedPlatform::TheMousesCollections();
         platform_.responder = [this](const Report& out) -> Report {
             if (out[0] == 4 && out[1] == 0xFF && out[2] == 0xC5) {
                 return map_;

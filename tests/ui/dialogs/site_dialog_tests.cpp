@@ -277,10 +277,7 @@ using SiteDialogUnknownSlots = test::SettingsSandbox;
 TEST_F(SiteDialogUnknownSlots, SaveAndDeleteAreOffAndTheSlotSaysWhy)
 {
     test::ScriptedPlatform platform;
-    test::ScriptedPlatform::Interface id8;
-    id8.buttonReportId = 8;
-    id8.inputLength = 9;
-    platform.interfaces = {{}, id8};
+    platform.interfaces = test::ScriptedPlatform::TheMousesCollections();
     platform.responder = [](const auto& out) -> test::ScriptedPlatform::Report {
         return out[1] == 0xFF ? test::ScriptedPlatform::Report{8, 0xFF, 0x33, 0x44, 0, 0, 0, 0, 0}
                               : test::ScriptedPlatform::Report{8, 0xFE, 0xFF, 0xFF, 0, 0, 0, 0, 0};
