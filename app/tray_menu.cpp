@@ -38,6 +38,8 @@ TrayMenu::TrayMenu()
     saveProfile_ = AddEntry(false);
     readProfile_ = AddEntry(false);
     enrollSite_ = AddEntry(false);
+    backUp_ = AddEntry(false);
+    restore_ = AddEntry(false);
     startAtLogin_ = AddEntry(true);
     exit_ = AddEntry(false);
 }
@@ -66,6 +68,8 @@ void TrayMenu::Fill(int variant)
     // Menu 150 has its own wording of this item in Korean.
     readProfile_->setText(chosen.id == 150 ? tr("Read Profile", "menu 150") : tr("Read Profile"));
     enrollSite_->setText(tr("Enroll ( Moidfy ) Site"));
+    backUp_->setText(tr("Back up the mouse..."));
+    restore_->setText(tr("Restore the mouse..."));
     // Not one of the four variants: it follows the session's autostart entries.
     startAtLogin_->setText(tr("Start at login"));
     startAtLogin_->setChecked(AutostartEntry().enabled());

@@ -29,6 +29,8 @@ public:
     QAction* saveProfileAction() const { return saveProfile_; }
     QAction* readProfileAction() const { return readProfile_; }
     QAction* enrollSiteAction() const { return enrollSite_; }
+    QAction* backUpAction() const { return backUp_; }
+    QAction* restoreAction() const { return restore_; }
     QAction* startAtLoginAction() const { return startAtLogin_; }
     QAction* exitAction() const { return exit_; }
 
@@ -41,6 +43,8 @@ private:
     QAction* saveProfile_;
     QAction* readProfile_;
     QAction* enrollSite_;
+    QAction* backUp_;
+    QAction* restore_;
     QAction* startAtLogin_;
     QAction* exit_;
     int variant_ = 0;

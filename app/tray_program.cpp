@@ -23,7 +23,8 @@
 namespace qmb {
 
 TrayProgram::TrayProgram(DeviceSession& session, Language language, TrayWait::TrayAvailable trayAvailable,
-                         ControlBoxVisibility::PointerKnown pointerKnown)
+                         ControlBoxVisibility::PointerKnown pointerKnown,
+                         MouseBackupMenu::FileChooser chooseBackupFile)
     : session_(session),
       language_(language),
       box_(session.modelNumber, language),
@@ -31,6 +32,7 @@ TrayProgram::TrayProgram(DeviceSession& session, Language language, TrayWait::Tr
       actions_(box_, panel_, session),
       tray_(trayMenu_.menu(), session.modelNumber, std::move(trayAvailable)),
       visibility_(box_, trayMenu_, tray_, std::move(pointerKnown)),
+      chooseBackupFile_(std::move(chooseBackupFile)),
       device_(session, panel_)
 {
     connect(trayMenu_.topmostAction(), &QAction::triggered, &visibility_, &ControlBoxVisibility::ToggleTopmost);
@@ -84,6 +86,9 @@ void TrayProgram::Start()
     device_.Start();
     openers_ = std::make_unique<DialogOpeners>(box_, panel_, session_, *device_.watcher(), language_);
     connect(trayMenu_.enrollSiteAction(), &QAction::triggered, openers_.get(), &DialogOpeners::OpenSiteEnrolment);
+    backupMenu_ = std::make_unique<MouseBackupMenu>(session_, *device_.watcher(), box_, chooseBackupFile_);
+    connect(trayMenu_.backUpAction(), &QAction::triggered, backupMenu_.get(), &MouseBackupMenu::BackUp);
+    connect(trayMenu_.restoreAction(), &QAction::triggered, backupMenu_.get(), &MouseBackupMenu::Restore);
     tray_.Start();
 }
 

@@ -11,6 +11,7 @@
 #include "app/control_box_visibility.h"
 #include "app/device_bridge.h"
 #include "app/dialog_openers.h"
+#include "app/mouse_backup_menu.h"
 #include "app/panel_actions.h"
 #include "app/panel_refresh.h"
 #include "app/pointer_position.h"
@@ -29,7 +30,8 @@ class TrayProgram : public QObject {
 public:
     TrayProgram(DeviceSession& session, Language language,
                 TrayWait::TrayAvailable trayAvailable = TrayWait::DesktopHasTray,
-                ControlBoxVisibility::PointerKnown pointerKnown = PointerPositionKnown);
+                ControlBoxVisibility::PointerKnown pointerKnown = PointerPositionKnown,
+                MouseBackupMenu::FileChooser chooseBackupFile = MouseBackupMenu::ChooseInFileDialog);
     ~TrayProgram() override;
 
     // Lays out the control box, reads and watches the mouse, and shows the
@@ -62,6 +64,8 @@ private:
     ControlBoxVisibility visibility_;
     // Made at Start: a dialog pauses the watcher, which exists from then on.
     std::unique_ptr<DialogOpeners> openers_;
+    MouseBackupMenu::FileChooser chooseBackupFile_;
+    std::unique_ptr<MouseBackupMenu> backupMenu_;
     // Last, so that it goes first: the watcher must be gone before anything
     // it reaches is.
     DeviceBridge device_;

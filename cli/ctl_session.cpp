@@ -47,6 +47,9 @@ const char* const kCtlUsage =
     "  site title N TEXT the site's title, at most 12 characters\n"
     "  site set-id N, site set-password N     (signed in; secret as for passwords)\n"
     "  site delete-id N, site delete-password N\n"
+    "  backup [FILE]     the mouse's settings and the site titles, no secret, as JSON\n"
+    "                    into FILE (read by you alone), or onto standard output\n"
+    "  restore FILE [--dry-run] [--json]  what differs from FILE, then sent\n"
     "  raw HEX...        one report, report id (04 or 08) first\n"
     "  watch             follow the mouse until interrupted (demo mouse: SIGUSR1 presses\n"
     "                    its reset, SIGUSR2 unplugs it or plugs it back in)\n"
@@ -128,6 +131,12 @@ int CtlSession::Run(const std::vector<std::string>& args)
     }
     if (args[0] == "site") {
         return Site(args);
+    }
+    if (args[0] == "backup") {
+        return Backup(args);
+    }
+    if (args[0] == "restore") {
+        return Restore(args);
     }
     return Usage("unknown command" + Quoted(args[0]));
 }

@@ -54,6 +54,8 @@ private:
     int SignIn(const std::vector<std::string>& args);
     int SignOut(const std::vector<std::string>& args);
     int Site(const std::vector<std::string>& args);
+    int Backup(const std::vector<std::string>& args);
+    int Restore(const std::vector<std::string>& args);
     int ListSites(bool json);
     int SelectSite(int site);
     int SetSiteSecret(int site, SiteItem item);

@@ -30,7 +30,7 @@ _qmbctl()
 {
     local current=${COMP_WORDS[COMP_CWORD]}
     local previous=${COMP_WORDS[COMP_CWORD - 1]}
-    local commands="status set buttons functions key sequence password sign-in sign-out site raw watch -"
+    local commands="status set buttons functions key sequence password sign-in sign-out site backup restore raw watch -"
     local sites="$(echo {1..31})"
 
     # The command is the first word after the global options.
@@ -109,6 +109,16 @@ _qmbctl()
             _qmbctl_words "--json" "$current"
         elif [[ $sub != list ]] && ((position == 2)); then
             _qmbctl_words "$sites" "$current"
+        fi
+        ;;
+    backup)
+        ((position == 1)) && COMPREPLY=($(compgen -f -- "$current"))
+        ;;
+    restore)
+        if [[ $current == -* ]]; then
+            _qmbctl_words "--dry-run --json --help" "$current"
+        else
+            COMPREPLY=($(compgen -f -- "$current"))
         fi
         ;;
     raw)

@@ -324,6 +324,49 @@
     </message>
 </context>
 <context>
+    <name>qmb::MouseBackupMenu</name>
+    <message>
+        <source>QMBPro backups (*.json)</source>
+        <translation>QMBPro 백업 (*.json)</translation>
+    </message>
+    <message>
+        <source>Back up the mouse</source>
+        <translation>마우스 설정 백업</translation>
+    </message>
+    <message>
+        <source>Restore the mouse</source>
+        <translation>마우스 설정 복원</translation>
+    </message>
+    <message>
+        <source>The backup cannot be written.</source>
+        <translation>백업을 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Backed up.</source>
+        <translation>백업했습니다.</translation>
+    </message>
+    <message>
+        <source>This backup cannot be used.</source>
+        <translation>이 백업은 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Nothing to change.</source>
+        <translation>바꿀 것이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Restore these settings to the mouse?</source>
+        <translation>이 설정을 마우스에 복원할까요?</translation>
+    </message>
+    <message>
+        <source>The mouse did not keep everything.</source>
+        <translation>마우스가 일부 설정을 유지하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Restored.</source>
+        <translation>복원했습니다.</translation>
+    </message>
+</context>
+<context>
     <name>qmb::PasswordDialog</name>
     <message>
         <source>Update Mouse Password</source>
@@ -597,6 +640,14 @@
     <message>
         <source>Start at login</source>
         <translation>로그인할 때 시작</translation>
+    </message>
+    <message>
+        <source>Back up the mouse...</source>
+        <translation>마우스 설정 백업...</translation>
+    </message>
+    <message>
+        <source>Restore the mouse...</source>
+        <translation>마우스 설정 복원...</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,9 @@ protected:
         qputenv("XDG_CONFIG_DIRS", QFile::encodeName(config_.filePath("machine")));
     }
 
+    // The file the backup menu's file dialog answers with.
+    QString backupFile_;
+
     void TearDown() override
     {
         program_.reset();
@@ -55,7 +58,9 @@ protected:
             mouse_->Unplug();
         }
         session_ = std::make_unique<DeviceSession>(*mouse_, model);
-        program_ = std::make_unique<TrayProgram>(*session_, language, [] { return true; });
+        program_ = std::make_unique<TrayProgram>(
+            *session_, language, [] { return true; }, PointerPositionKnown,
+            [this](QWidget*, bool) { return backupFile_; });
         program_->Start();
     }
 

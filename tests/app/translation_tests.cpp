@@ -138,7 +138,7 @@ protected:
 QStringList KoreanTrayMenu(int variant)
 {
     return {"항상 위", "설정창 보기", "프로파일 저장하기", variant == 150 ? "프로파일 가져하기" : "프로파일 가져오기",
-            "사이트 등록/수정", "로그인할 때 시작", "종료"};
+            "사이트 등록/수정", "마우스 설정 백업...", "마우스 설정 복원...", "로그인할 때 시작", "종료"};
 }
 
 TEST_F(KoreanTranslationTest, TrayMenuSpeaksKoreanWithTheWordingOfEachVariant)

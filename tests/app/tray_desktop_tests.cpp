@@ -165,7 +165,8 @@ TEST_F(TrayDesktopTest, MenuKeepsItsEntriesAcrossOpeningsAndExitEndsTheProgram)
     ASSERT_TRUE(ItemRegisters()) << ProgramErrors();
     const auto first = panel_->MenuEntries();
     EXPECT_EQ(Labels(first), (QStringList{"", "Topmost", "View Control Box", "Save Profile", "Read Profile",
-                                          "Enroll ( Moidfy ) Site", "Start at login", "_Exit"}));
+                                          "Enroll ( Moidfy ) Site", "Back up the mouse...", "Restore the mouse...",
+                                          "Start at login", "_Exit"}));
 
     ASSERT_TRUE(panel_->AboutToShow());
     EXPECT_EQ(Ids(panel_->MenuEntries()), Ids(first));

@@ -18,6 +18,15 @@
 
 namespace qmb {
 
+inline size_t Count(const std::string& text, const std::string& part)
+{
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) {
+        ++count;
+    }
+    return count;
+}
+
 // A JSON text in one form whatever the order of its keys, so that tests
 // compare what a document says, not how its writer ordered it.
 inline std::string Canonical(const std::string& json)

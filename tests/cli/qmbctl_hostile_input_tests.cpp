@@ -19,15 +19,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-size_t Count(const std::string& text, const std::string& part)
-{
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) {
-        ++count;
-    }
-    return count;
-}
-
 size_t LongestLine(const std::string& text)
 {
     std::istringstream lines(text);

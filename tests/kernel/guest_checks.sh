@@ -128,6 +128,28 @@ check "qmbctl's trace holds no password" lacks_password /tmp/err
 ctl status
 check "the refusal left the session open" has_line /tmp/out "web-site:    on"
 
+echo "== backup and restore"
+uptime_ms() { awk '{ printf "%d", $1 * 1000 }' /proc/uptime; }
+started=$(uptime_ms)
+ctl backup /tmp/backup.json
+check "backup succeeds" succeeded
+echo "guest: backup took $(($(uptime_ms) - started)) ms"
+check "the backup is its owner's alone" [ "$(stat -c %a /tmp/backup.json)" = 600 ]
+ctl buttons set right left wheel 4 5
+ctl key wheel-down copy
+ctl sequence set --count 50 --style toggle
+ctl set --resolution 1 --interval 0
+started=$(uptime_ms)
+ctl restore /tmp/backup.json
+check "restore succeeds" succeeded
+echo "guest: restore of every kind of setting took $(($(uptime_ms) - started)) ms"
+check "restore tells what it changed" grep -qx "button left: right -> left" /tmp/out
+ctl restore /tmp/backup.json
+check "a second restore has nothing to change" has_line /tmp/out "nothing to change"
+check "nor did it send any" sh -c '! grep -q "^> 04 CA\|^> 04 C5\|^> 08 29" /tmp/err'
+ctl status
+check "web-site mode stayed on" has_line /tmp/out "web-site:    on"
+
 echo "== watch"
 qmbctl --model "$model" watch >/tmp/watch.out 2>/tmp/watch.err &
 watch_pid=$!

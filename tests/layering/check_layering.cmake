@@ -16,6 +16,7 @@ set(rules
   "protocol: protocol device"
   "actions: actions protocol device"
   "settings: settings"
+  "backup: backup actions protocol device settings"
   "emulator: emulator"
   "emulator/platform: emulator/platform emulator device"
   "emulator/uhid: emulator/uhid emulator device protocol"
@@ -23,8 +24,8 @@ set(rules
   "ui/notice: ui/notice"
   "ui/dialog_framework: ui/dialog_framework ui/controls device protocol"
   "ui/dialogs: ui/dialogs ui/dialog_framework ui/controls ui/notice actions protocol device settings"
-  "app: app ui/dialogs ui/dialog_framework ui/controls ui/notice actions protocol device settings emulator/platform"
-  "cli: cli actions protocol device settings emulator/platform"
+  "app: app ui/dialogs ui/dialog_framework ui/controls ui/notice actions backup protocol device settings emulator/platform"
+  "cli: cli actions backup protocol device settings emulator/platform"
   "fuzz: device device/hidraw protocol cli emulator/platform"
 )
 # Tests and benchmarks stand outside the layers: they may reach anything.

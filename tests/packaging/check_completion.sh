@@ -41,6 +41,8 @@ completes "qmbctl site s" "select set-id set-password"
 completes "qmbctl site title 3" "3 30 31"
 completes "qmbctl site list " "--json"
 completes "qmbctl raw " "04 08"
+completes "qmbctl re" "restore"
+completes "qmbctl restore mouse.json --d" "--dry-run"
 
 # A name of two words, its space typed escaped as bash keeps it.
 COMP_WORDS=(qmbctl key 4 'select\ a')
