@@ -10,10 +10,11 @@ namespace qmb {
 namespace {
 
 // The dialogs' own words where a window says the same.
-constexpr std::array<ResultMessage, 14> kMessages{{
+constexpr std::array<ResultMessage, 15> kMessages{{
     {ActionResult::Done, kExitOk, nullptr},
     // Told with what keeps the user from the mouse, when something does.
     {ActionResult::NoMouse, kExitNoMouse, nullptr},
+    {ActionResult::Busy, kExitNoMouse, "busy: another program is talking to the mouse"},
     {ActionResult::NotTaken, kExitNoMouse, "the mouse did not take the report"},
     {ActionResult::NoAnswer, kExitNoMouse, "the mouse did not answer"},
     {ActionResult::WrongPassword, kExitRefused, "Not Match!"},

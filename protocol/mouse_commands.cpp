@@ -83,6 +83,7 @@ Reply<T> MouseCommands::Exchange(std::span<const CommandReport, Count> requests,
     }
     auto session = link_.CommandSession();
     if (!session.OpenDevice(requests.front().reportId())) {
+        result.outcome = session.busy() ? Outcome::Busy : Outcome::NoDevice;
         return result;
     }
     const auto noteStatus = [&result](std::span<const uint8_t> report) {
@@ -399,6 +400,7 @@ Reply<std::vector<uint8_t>> MouseCommands::SendRaw(std::span<const uint8_t> repo
     }
     auto session = link_.CommandSession();
     if (!session.OpenDevice(report[0])) {
+        result.outcome = session.busy() ? Outcome::Busy : Outcome::NoDevice;
         return result;
     }
     const auto sent = session.SendReport(report);

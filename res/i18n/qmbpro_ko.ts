@@ -170,6 +170,10 @@
         <translation>마우스가 응답하지 않습니다.</translation>
     </message>
     <message>
+        <source>Another program is talking to the mouse.</source>
+        <translation>다른 프로그램이 마우스와 통신 중입니다.</translation>
+    </message>
+    <message>
         <source>Not Match!</source>
         <translation>비밀번호가 일치 하지 않습니다.</translation>
     </message>

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <thread>
 
 #include "device/device_link.h"
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/model_table.h"
+#include "protocol/mouse_commands.h"
 #include "tests/support/scripted_platform.h"
 
 namespace qmb {
@@ -195,6 +197,88 @@ TEST(Exchange, WatcherGivesWayToAWaitingCommand)
     watcher.join();
     ASSERT_EQ(order.size(), 2u);
     EXPECT_EQ(order[0], "command");
+}
+
+
+// Two programs on one mouse: each DeviceLink on the emulated bus stands
+// for one.
+struct TwoPrograms {
+    EmulatedPlatform platform;
+    DeviceLink first{platform, MouseIdentity(0)};
+    DeviceLink second{platform, MouseIdentity(0)};
+    MouseCommands secondCommands{second};
+
+    // The first program holds the mouse for `duration`, as in the pause of
+    // a two-report command, once it has it open.
+    std::thread HoldFirst(std::chrono::milliseconds duration, std::atomic<bool>& holding)
+    {
+        return std::thread([this, duration, &holding] {
+            auto session = first.CommandSession();
+            ASSERT_EQ(session.OpenDevice(8), 1);
+            holding = true;
+            std::this_thread::sleep_for(duration);
+        });
+    }
+};
+
+TEST(Exchange, AnotherProgramsExchangeIsWaitedForOnlyUpToTheBound)
+{
+    struct Case {
+        std::chrono::milliseconds held;
+        Outcome outcome;
+        std::chrono::milliseconds shortest;
+        std::chrono::milliseconds longest;
+    };
+    for (const Case& c : {Case{500ms, Outcome::Done, 450ms, 1500ms},
+                          Case{kExchangeLockBound + 600ms, Outcome::Busy, kExchangeLockBound - 50ms,
+                               kExchangeLockBound + 400ms}}) {
+        TwoPrograms mouse;
+        std::atomic<bool> holding{false};
+        std::thread first = mouse.HoldFirst(c.held, holding);
+        while (!holding) {
+            std::this_thread::yield();
+        }
+        const auto asked = std::chrono::steady_clock::now();
+        const auto reply = mouse.secondCommands.QueryStatus();
+        const auto waited = std::chrono::steady_clock::now() - asked;
+        first.join();
+        EXPECT_EQ(reply.outcome, c.outcome) << c.held.count();
+        EXPECT_GE(waited, c.shortest) << c.held.count();
+        EXPECT_LT(waited, c.longest) << c.held.count();
+        // A busy mouse was sent nothing.
+        EXPECT_EQ(mouse.platform.TakeSentReports().size(), c.outcome == Outcome::Done ? 1u : 0u);
+    }
+}
+
+TEST(Exchange, RepliesToAnotherProgramThatCameWhileWaitingAreNotTakenForOwn)
+{
+    TwoPrograms mouse;
+    MouseCommands firstCommands(mouse.first);
+    ASSERT_TRUE(firstCommands.WriteFunctionKey(0x0B, {1, 1, 1}).ok());
+    ASSERT_TRUE(firstCommands.WriteFunctionKey(0x11, {2, 2, 2}).ok());
+
+    std::atomic<bool> secondWaiting{false};
+    std::thread first([&] {
+        auto session = mouse.first.CommandSession();
+        ASSERT_EQ(session.OpenDevice(8), 1);
+        while (!secondWaiting) {
+            std::this_thread::yield();
+        }
+        // The second program's collection is open and waiting: it gets a
+        // copy of each of these replies.
+        std::this_thread::sleep_for(100ms);
+        const std::array<uint8_t, 9> read{8, 0xFF, 0x0B, 0, 0, 0, 0, 0, 0};
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_EQ(session.SendReport(read).sent, 1);
+            std::array<uint8_t, 9> reply{};
+            ASSERT_EQ(session.ReadReport(reply), 1);
+        }
+    });
+    secondWaiting = true;
+    const auto key = mouse.secondCommands.ReadFunctionKey(0x11);
+    first.join();
+    ASSERT_TRUE(key.ok());
+    EXPECT_EQ(key.value, (FunctionKey{2, 2, 2}));
 }
 
 }  // namespace
