@@ -25,6 +25,7 @@ enum class ActionResult {
     InvalidKeys,         // a character the mouse cannot type, or too many
     NoIdYet,             // a site's password before its ID
     NothingToDelete,     // the site has no slot of that kind
+    NotStored,           // the mouse answered, but does not have what was written
 };
 
 // A user action that reads something beyond the state.

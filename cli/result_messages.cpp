@@ -10,7 +10,7 @@ namespace qmb {
 namespace {
 
 // The dialogs' own words where a window says the same.
-constexpr std::array<ResultMessage, 15> kMessages{{
+constexpr std::array<ResultMessage, 16> kMessages{{
     {ActionResult::Done, kExitOk, nullptr},
     // Told with what keeps the user from the mouse, when something does.
     {ActionResult::NoMouse, kExitNoMouse, nullptr},
@@ -30,6 +30,7 @@ constexpr std::array<ResultMessage, 15> kMessages{{
     {ActionResult::NoIdYet, kExitRefused, "the site has no ID yet: its password comes after it"},
     // The command says there was nothing to delete.
     {ActionResult::NothingToDelete, kExitOk, nullptr},
+    {ActionResult::NotStored, kExitRefused, "the mouse did not take it: try again"},
 }};
 
 constexpr bool InTheOrderOfTheResults()
@@ -39,7 +40,7 @@ constexpr bool InTheOrderOfTheResults()
             return false;
         }
     }
-    return kMessages.size() == static_cast<size_t>(ActionResult::NothingToDelete) + 1;
+    return kMessages.size() == static_cast<size_t>(ActionResult::NotStored) + 1;
 }
 static_assert(InTheOrderOfTheResults(), "one message for each result, in the results' order");
 

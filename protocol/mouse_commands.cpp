@@ -332,7 +332,9 @@ Reply<> MouseCommands::Enroll(uint8_t secondCode, const SecretUsages<12>& usages
                         CommandReport{{kRid, secondCode}, bytes.last<6>()}};
     std::array<ReplyBuffer, 2> replies;
     auto result = Exchange<std::monostate, 2>(requests, replies);
-    if (result.ok() && replies[1][2] == 0) {
+    // Only an answer says that no slot was free: a missing one reads as
+    // zeros too.
+    if (result.ok() && result.answered && !IsStatusReport(replies[1]) && replies[1][2] == 0) {
         result.outcome = Outcome::NoFreeSlot;
     }
     WipeAll(requests, replies);

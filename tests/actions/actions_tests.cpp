@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/device_session.h"
 #include "protocol/secret_bytes.h"
+#include "tests/support/report_interloper.h"
 #include "tests/support/scripted_platform.h"
 
 namespace qmb {
@@ -149,6 +151,44 @@ TEST(PasswordActions, ASignInTheMouseTurnsDownIsToldFromOneItNeverAnswered)
     EXPECT_EQ(demo.session.state.siteModeOn, 1);
 }
 
+TEST(PasswordActions, APasswordIsSaidSavedOnlyWhenTheMouseTakesIt)
+{
+    struct Case {
+        const char* name;
+        bool replacing;
+        bool reportBetweenHalves;
+        ActionResult result;
+        const char* takenAfter;  // none: the mouse has no password
+    };
+    for (const Case& c : std::vector<Case>{
+             {"first", false, false, ActionResult::Done, "New1"},
+             {"first, interrupted", false, true, ActionResult::NotStored, nullptr},
+             {"new", true, false, ActionResult::Done, "New1"},
+             {"new, interrupted", true, true, ActionResult::NotStored, "Ab1"},
+         }) {
+        DemoMouse demo;
+        if (c.replacing) {
+            demo.SignedIn();
+        } else {
+            ReadLockState(demo.session);
+        }
+        {
+            std::optional<test::ReportInterloper> interloper;
+            if (c.reportBetweenHalves) {
+                interloper.emplace(demo.mouse, 1);
+            }
+            EXPECT_EQ(SetMousePassword(demo.session, "New1", "New1"), c.result) << c.name;
+        }
+        DeviceSession later(demo.mouse, 0);
+        ASSERT_EQ(ReadLockState(later), ActionResult::Done);
+        if (c.takenAfter) {
+            EXPECT_EQ(SignIn(later, c.takenAfter), ActionResult::Done) << c.name;
+        } else {
+            EXPECT_EQ(later.state.mousePasswordEnrolled, 0) << c.name;
+        }
+    }
+}
+
 TEST(PasswordActions, TheLockFlagsAreAskedOnlyOfAMouseWithAPassword)
 {
     test::ScriptedPlatform platform;
@@ -195,6 +235,35 @@ TEST(SiteActions, SecretsGoToTheChosenSiteRewritingItsOwnSlot)
     EXPECT_EQ(demo.Sent(), (Wire{"08 FE 01 B1 00 00 00 00 00", "08 41 ** ** ** ** ** ** **",
                                  "08 47 ** ** ** ** ** ** **", "08 FE 01 B1 00 00 00 00 00",
                                  "08 F1 ** ** ** ** ** ** **", "08 F4 ** ** ** ** ** ** **"}));
+}
+
+TEST(SiteActions, NoFreeSlotIsSaidOnlyWhenEverySlotIsTaken)
+{
+    struct Case {
+        const char* name;
+        int sitesFirst;  // sites given an ID before
+        bool reportBetweenHalves;
+        ActionResult result;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"a report between the halves", 0, true, ActionResult::NotStored},
+             {"every ID slot taken", 4, false, ActionResult::NoFreeSlot},
+         }) {
+        DemoMouse demo;
+        demo.SignedIn();
+        for (int site = 0; site < c.sitesFirst; ++site) {
+            ShowSite(demo.session, site);
+            ASSERT_EQ(SaveSiteSecret(demo.session, SiteItem::Id, "me"), ActionResult::Done);
+        }
+        ShowSite(demo.session, 9);
+        demo.Sent();
+        std::optional<test::ReportInterloper> interloper;
+        if (c.reportBetweenHalves) {
+            // The site's selection, then the first half.
+            interloper.emplace(demo.mouse, 2);
+        }
+        EXPECT_EQ(SaveSiteSecret(demo.session, SiteItem::Id, "you"), c.result) << c.name;
+    }
 }
 
 }  // namespace

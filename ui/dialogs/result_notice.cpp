@@ -59,6 +59,9 @@ void ShowResultNotice(ActionResult result)
     case ActionResult::NoFreeSlot:
         ShowFailureNotice(Text(QT_TRANSLATE_NOOP("ResultNotice", "The mouse has no free slot.")));
         return;
+    case ActionResult::NotStored:
+        ShowFailureNotice(Text(QT_TRANSLATE_NOOP("ResultNotice", "The mouse did not take it. Try again.")));
+        return;
     }
 }
 
