@@ -101,8 +101,7 @@ TEST(Watcher, ResetPatternRunsTheResetBeforeTheRefresh)
 
 TEST(Watcher, AnotherProgramsStatusReplyGivesTheStateButIsNoReset)
 {
-    // At its factory settings the mouse answers a status query with the
-    // reset pattern, and the watcher's collection gets a copy.
+    // At its factory settings the mouse answers a status query with the reset pattern.
     WatchedMouse mouse;
     mouse.watcher.StartWatcher();
     mouse.ui.RunFor(100ms);

@@ -199,84 +199,60 @@ TEST(Exchange, WatcherGivesWayToAWaitingCommand)
     EXPECT_EQ(order[0], "command");
 }
 
-
-// Two programs on one mouse: each DeviceLink on the emulated bus stands
-// for one.
-struct TwoPrograms {
-    EmulatedPlatform platform;
-    DeviceLink first{platform, MouseIdentity(0)};
-    DeviceLink second{platform, MouseIdentity(0)};
-    MouseCommands secondCommands{second};
-
-    // The first program holds the mouse for `duration`, as in the pause of
-    // a two-report command, once it has it open.
-    std::thread HoldFirst(std::chrono::milliseconds duration, std::atomic<bool>& holding)
+// Another program, a DeviceLink of its own on the same bus, holding the
+// mouse for a while once it has it open.
+struct OtherProgram {
+    OtherProgram(EmulatedPlatform& platform, std::chrono::milliseconds duration)
+        : link(platform, MouseIdentity(0)), thread([this, duration] {
+              auto session = link.CommandSession();
+              holding = session.OpenDevice(8) == 1;
+              std::this_thread::sleep_for(duration);
+          })
     {
-        return std::thread([this, duration, &holding] {
-            auto session = first.CommandSession();
-            ASSERT_EQ(session.OpenDevice(8), 1);
-            holding = true;
-            std::this_thread::sleep_for(duration);
-        });
+        while (!holding) {
+            std::this_thread::yield();
+        }
     }
+    ~OtherProgram() { thread.join(); }
+
+    DeviceLink link;
+    std::atomic<bool> holding{false};
+    std::thread thread;
 };
 
 TEST(Exchange, AnotherProgramsExchangeIsWaitedForOnlyUpToTheBound)
 {
-    struct Case {
-        std::chrono::milliseconds held;
-        Outcome outcome;
-        std::chrono::milliseconds shortest;
-        std::chrono::milliseconds longest;
-    };
-    for (const Case& c : {Case{500ms, Outcome::Done, 450ms, 1500ms},
-                          Case{kExchangeLockBound + 600ms, Outcome::Busy, kExchangeLockBound - 50ms,
-                               kExchangeLockBound + 400ms}}) {
-        TwoPrograms mouse;
-        std::atomic<bool> holding{false};
-        std::thread first = mouse.HoldFirst(c.held, holding);
-        while (!holding) {
-            std::this_thread::yield();
-        }
+    for (const auto held : {500ms, kExchangeLockBound + 600ms}) {
+        EmulatedPlatform platform;
+        DeviceLink link(platform, MouseIdentity(0));
+        OtherProgram other(platform, held);
         const auto asked = std::chrono::steady_clock::now();
-        const auto reply = mouse.secondCommands.QueryStatus();
+        const auto reply = MouseCommands(link).QueryStatus();
         const auto waited = std::chrono::steady_clock::now() - asked;
-        first.join();
-        EXPECT_EQ(reply.outcome, c.outcome) << c.held.count();
-        EXPECT_GE(waited, c.shortest) << c.held.count();
-        EXPECT_LT(waited, c.longest) << c.held.count();
+        const bool busy = held > kExchangeLockBound;
+        EXPECT_EQ(reply.outcome, busy ? Outcome::Busy : Outcome::Done);
+        EXPECT_GE(waited, busy ? kExchangeLockBound - 50ms : 450ms);
+        EXPECT_LT(waited, (busy ? kExchangeLockBound : held) + 400ms);
         // A busy mouse was sent nothing.
-        EXPECT_EQ(mouse.platform.TakeSentReports().size(), c.outcome == Outcome::Done ? 1u : 0u);
+        EXPECT_EQ(platform.TakeSentReports().size(), busy ? 0u : 1u);
     }
 }
 
-TEST(Exchange, RepliesToAnotherProgramThatCameWhileWaitingAreNotTakenForOwn)
+TEST(Exchange, WhatCameWhileWaitingForAnotherProgramIsNotTakenForTheReply)
 {
-    TwoPrograms mouse;
-    MouseCommands firstCommands(mouse.first);
-    ASSERT_TRUE(firstCommands.WriteFunctionKey(0x0B, {1, 1, 1}).ok());
-    ASSERT_TRUE(firstCommands.WriteFunctionKey(0x11, {2, 2, 2}).ok());
-
-    std::atomic<bool> secondWaiting{false};
-    std::thread first([&] {
-        auto session = mouse.first.CommandSession();
-        ASSERT_EQ(session.OpenDevice(8), 1);
-        while (!secondWaiting) {
-            std::this_thread::yield();
-        }
-        // The second program's collection is open and waiting: it gets a
-        // copy of each of these replies.
+    EmulatedPlatform platform;
+    DeviceLink link(platform, MouseIdentity(0));
+    MouseCommands commands(link);
+    ASSERT_TRUE(commands.WriteFunctionKey(0x11, {2, 2, 2}).ok());
+    OtherProgram other(platform, 300ms);
+    std::thread replies([&] {
         std::this_thread::sleep_for(100ms);
-        const std::array<uint8_t, 9> read{8, 0xFF, 0x0B, 0, 0, 0, 0, 0, 0};
         for (int i = 0; i < 3; ++i) {
-            ASSERT_EQ(session.SendReport(read).sent, 1);
-            std::array<uint8_t, 9> reply{};
-            ASSERT_EQ(session.ReadReport(reply), 1);
+            platform.SendUnsolicited({8, 0xFF, 1, 1, 1, 0, 0, 0, 0});
         }
     });
-    secondWaiting = true;
-    const auto key = mouse.secondCommands.ReadFunctionKey(0x11);
-    first.join();
+    const auto key = commands.ReadFunctionKey(0x11);
+    replies.join();
     ASSERT_TRUE(key.ok());
     EXPECT_EQ(key.value, (FunctionKey{2, 2, 2}));
 }

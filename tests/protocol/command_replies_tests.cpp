@@ -303,11 +303,6 @@ TEST(SiteReplies, EnrolmentTellsStoredFromNoFreeSlot)
     EXPECT_EQ(mouse.Take(mouse.commands.EnrollSiteId(Twelve())), 1);
     mouse.Answer([](const Report& out) { return Report{8, out[1], 0x00, 0, 0, 0, 0, 0, 0}; });
     EXPECT_EQ(mouse.Take(mouse.commands.EnrollSitePassword(Twelve())), 2);
-    // The zeros of an answer that never came tell nothing of the slots.
-    mouse.Answer([](const Report& out) { return out[1] == 0xF1 ? Report{8, 0xF1, 0, 0, 0, 0, 0, 0, 0} : Report{}; });
-    const auto unanswered = mouse.commands.EnrollSiteId(Twelve());
-    EXPECT_FALSE(unanswered.answered);
-    EXPECT_NE(unanswered.outcome, Outcome::NoFreeSlot);
     mouse.Unplug();
     EXPECT_EQ(mouse.Take(mouse.commands.EnrollSiteId(Twelve())), 0);
 }

@@ -180,10 +180,8 @@ TEST_F(PasswordDialogTest, APasswordTheMouseDroppedIsSaidInRedAndStaysTyped)
     Open();
     Type(Field(kPasswordField), "aB3");
     Type(Field(kVerificationField), "aB3");
-    {
-        test::ReportInterloper interloper(mouse_, 1);
-        Click(kSavePasswordButton);
-    }
+    test::ReportInterloper interloper(mouse_);
+    Click(kSavePasswordButton);
     EXPECT_EQ(test::NoticeOnScreen(), "The mouse did not take it. Try again.");
     EXPECT_EQ(Field(kVerificationField)->text(), "aB3");
     EXPECT_TRUE(dialog_->button(kSavePasswordButton)->isEnabled());
