@@ -114,8 +114,8 @@ public:
     // Other programs open the same device: every exchange keeps theirs out,
     // from its first report to its last reply, so that the first report
     // after a request is its reply. Waits at most `bound` for an exchange
-    // under way to end. A platform no other program reaches keeps nobody
-    // out and never waits.
+    // under way to end; UnlockExchanges comes before the handle's Close. A
+    // platform no other program reaches keeps nobody out and never waits.
     virtual ExchangeLock LockExchanges(HidHandle /*handle*/, std::chrono::milliseconds /*bound*/)
     {
         return ExchangeLock::Taken;

@@ -250,7 +250,6 @@ void HidrawPlatform::InterruptRead()
 
 void HidrawPlatform::Close(HidHandle handle)
 {
-    UnlockExchanges(handle);
     const std::lock_guard lock(handlesMutex_);
     const auto found = handles_.find(handle);
     if (found == handles_.end()) {

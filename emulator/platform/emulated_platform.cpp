@@ -368,7 +368,6 @@ void EmulatedPlatform::InterruptRead()
 
 void EmulatedPlatform::Close(HidHandle handle)
 {
-    UnlockExchanges(handle);
     std::lock_guard lock(mutex_);
     open_.erase(handle);
 }
