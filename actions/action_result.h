@@ -12,6 +12,7 @@ namespace qmb {
 enum class ActionResult {
     Done,
     NoMouse,             // the mouse could not be opened; nothing was sent
+    Busy,                // another program kept talking to the mouse; nothing was sent
     NotTaken,            // a report could not be sent
     NoAnswer,            // the mouse did not answer a report
     WrongPassword,       // the mouse turned the sign-in down
@@ -24,6 +25,7 @@ enum class ActionResult {
     InvalidKeys,         // a character the mouse cannot type, or too many
     NoIdYet,             // a site's password before its ID
     NothingToDelete,     // the site has no slot of that kind
+    NotStored,           // the mouse answered, but does not have what was written
 };
 
 // A user action that reads something beyond the state.
@@ -33,7 +35,8 @@ struct ActionValue {
     T value{};
 };
 
-// The mouse was there to take the reports, whether or not it answered.
+// The mouse was there to take the reports, whether or not it answered, or
+// another program was talking to it.
 inline bool MouseReached(ActionResult result)
 {
     return result != ActionResult::NoMouse && result != ActionResult::NotTaken;
@@ -55,6 +58,8 @@ ActionResult ResultOf(const Reply<T>& reply)
         return reply.answered ? ActionResult::Done : ActionResult::NoAnswer;
     case Outcome::NoDevice:
         return ActionResult::NoMouse;
+    case Outcome::Busy:
+        return ActionResult::Busy;
     case Outcome::SendFailed:
         return ActionResult::NotTaken;
     case Outcome::Refused:

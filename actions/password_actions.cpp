@@ -66,11 +66,29 @@ ActionResult SetMousePassword(DeviceSession& session, std::string_view password,
     if (const ActionResult checked = CheckNewPassword(password, again); checked != ActionResult::Done) {
         return checked;
     }
-    if (session.state.mousePasswordEnrolled && !SignedIn(session.state)) {
+    const bool replacing = session.state.mousePasswordEnrolled != 0;
+    if (replacing && !SignedIn(session.state)) {
         return ActionResult::SignInFirst;
     }
-    return SendSecret<kPasswordLength>(session, SecretKind::MousePassword, password,
-                                       [&](const auto& usages) { return session.commands.WriteMousePassword(usages); });
+    const auto usages = SecretUsagesOf<kPasswordLength>(SecretKind::MousePassword, password);
+    if (!usages) {
+        return CheckSecret(SecretKind::MousePassword, password);
+    }
+    const ActionResult written = ResultOf(session.keeper.Take(session.commands.WriteMousePassword(*usages)));
+    if (written != ActionResult::Done) {
+        return written;
+    }
+    // The mouse answers both halves whether or not it kept them: a report
+    // between them makes it drop the first half and refuse the second. Only
+    // asking tells. A first password is there or not; a new one is the one
+    // the mouse now takes for a sign-in, which keeps the session open.
+    if (!replacing) {
+        const auto enrolled = session.keeper.Take(session.commands.QueryPasswordEnrolled());
+        const ActionResult asked = ResultOf(enrolled);
+        return asked == ActionResult::Done && !enrolled.value.enrolled ? ActionResult::NotStored : asked;
+    }
+    const ActionResult signedIn = ResultOf(session.keeper.Take(session.commands.SignInMousePassword(*usages)));
+    return signedIn == ActionResult::WrongPassword ? ActionResult::NotStored : signedIn;
 }
 
 ActionResult SetShortPassword(DeviceSession& session, std::string_view shortPassword)

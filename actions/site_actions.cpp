@@ -3,6 +3,9 @@
 
 #include "actions/site_actions.h"
 
+#include <algorithm>
+#include <array>
+
 #include "actions/secret_rules.h"
 #include "protocol/site_tables.h"
 
@@ -27,6 +30,32 @@ ActionResult ReadSignInState(DeviceSession& session)
     return ResultOf(session.keeper.Take(session.commands.QueryLockFlags()));
 }
 
+bool NamesSlot(SiteItem item, uint8_t row)
+{
+    return item == SiteItem::Id ? IdSlotAddress(row).has_value() : PasswordSlotAddress(row).has_value();
+}
+
+// The mouse refuses an enrolment with the same answer whatever the reason:
+// no free slot, or a report of another program's between its halves that
+// made it drop the first. Only the site entries tell which.
+ActionResult NoFreeSlotOrRefusal(DeviceSession& session, SiteItem item)
+{
+    const size_t slots = item == SiteItem::Id ? IdSlotTable.size() - 1 : PasswordSlotTable.size() - 1;
+    std::array<bool, PasswordSlotTable.size()> taken{};
+    for (int site = 0; site < static_cast<int>(SiteTable.size()); ++site) {
+        const auto entry = ReadSiteSlots(session, site);
+        if (entry.result != ActionResult::Done) {
+            return entry.result;
+        }
+        const uint8_t row = item == SiteItem::Id ? entry.value.idRow : entry.value.passwordRow;
+        if (NamesSlot(item, row)) {
+            taken[row] = true;
+        }
+    }
+    const auto used = static_cast<size_t>(std::count(taken.begin(), taken.end(), true));
+    return used == slots ? ActionResult::NoFreeSlot : ActionResult::NotStored;
+}
+
 Reply<> Store(DeviceSession& session, SiteItem item, const SecretUsages<kSecretLength>& usages)
 {
     const uint8_t row = SlotRowOf(session.state, item);
@@ -42,8 +71,7 @@ Reply<> Store(DeviceSession& session, SiteItem item, const SecretUsages<kSecretL
 
 bool SiteHasSlot(const DeviceState& state, SiteItem item)
 {
-    const uint8_t row = SlotRowOf(state, item);
-    return item == SiteItem::Id ? IdSlotAddress(row).has_value() : PasswordSlotAddress(row).has_value();
+    return NamesSlot(item, SlotRowOf(state, item));
 }
 
 ActionResult ChooseSiteInList(DeviceSession& session, int site)
@@ -114,7 +142,8 @@ ActionResult SaveSiteSecret(DeviceSession& session, SiteItem item, std::string_v
     if (item == SiteItem::Password && !session.state.siteIdAssigned) {
         return ActionResult::NoIdYet;
     }
-    return ResultOf(session.keeper.Take(Store(session, item, *usages)));
+    const ActionResult stored = ResultOf(session.keeper.Take(Store(session, item, *usages)));
+    return stored == ActionResult::NoFreeSlot ? NoFreeSlotOrRefusal(session, item) : stored;
 }
 
 ActionResult DeleteSiteSecret(DeviceSession& session, SiteItem item)

@@ -10,10 +10,11 @@ namespace qmb {
 namespace {
 
 // The dialogs' own words where a window says the same.
-constexpr std::array<ResultMessage, 14> kMessages{{
+constexpr std::array<ResultMessage, 16> kMessages{{
     {ActionResult::Done, kExitOk, nullptr},
     // Told with what keeps the user from the mouse, when something does.
     {ActionResult::NoMouse, kExitNoMouse, nullptr},
+    {ActionResult::Busy, kExitNoMouse, "busy: another program is talking to the mouse"},
     {ActionResult::NotTaken, kExitNoMouse, "the mouse did not take the report"},
     {ActionResult::NoAnswer, kExitNoMouse, "the mouse did not answer"},
     {ActionResult::WrongPassword, kExitRefused, "Not Match!"},
@@ -29,6 +30,7 @@ constexpr std::array<ResultMessage, 14> kMessages{{
     {ActionResult::NoIdYet, kExitRefused, "the site has no ID yet: its password comes after it"},
     // The command says there was nothing to delete.
     {ActionResult::NothingToDelete, kExitOk, nullptr},
+    {ActionResult::NotStored, kExitRefused, "the mouse did not take it: try again"},
 }};
 
 constexpr bool InTheOrderOfTheResults()
@@ -38,7 +40,7 @@ constexpr bool InTheOrderOfTheResults()
             return false;
         }
     }
-    return kMessages.size() == static_cast<size_t>(ActionResult::NothingToDelete) + 1;
+    return kMessages.size() == static_cast<size_t>(ActionResult::NotStored) + 1;
 }
 static_assert(InTheOrderOfTheResults(), "one message for each result, in the results' order");
 

@@ -47,6 +47,16 @@ void WatchListener::OnDeviceStateChanged()
     resetSeen_ = false;
 }
 
+void WatchListener::OnStateOverheard()
+{
+    // Another program asking is no news; only a state it learned first is.
+    const std::string status = StatusLine(session_.state, session_.modelNumber);
+    if (status != lastStatus_) {
+        lastStatus_ = status;
+        Say("status: " + status);
+    }
+}
+
 void WatchListener::OnDeviceLost()
 {
     if (present_) {

@@ -21,6 +21,7 @@ public:
     void OnStatusPolled(const PolledStatus& status) override;
     void OnDeviceReset(std::span<const uint8_t> report) override;
     void OnDeviceStateChanged() override;
+    void OnStateOverheard() override;
     void OnDeviceLost() override;
 
     // Asks the mouse directly, as after a USB removal; true when it is there.

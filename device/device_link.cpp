@@ -26,25 +26,38 @@ DeviceLink::~DeviceLink()
     }
 }
 
-int DeviceLink::OpenDevice(uint8_t reportId)
+int DeviceLink::OpenDevice(uint8_t reportId, bool exclusive)
 {
+    busy_ = false;
     if (deviceHandle_ != kNoHandle) {
         CloseDevice();
     }
     if (!bound_ && !BindPlatform()) {
         return 0;
     }
-    if (Discover(reportId)) {
-        openReportId_ = reportId;
-        return 1;
+    // Whatever reaches the collection from here on came after this point.
+    openedAt_ = Clock::now();
+    if (!Discover(reportId)) {
+        CloseDevice();
+        return 0;
     }
-    CloseDevice();
-    return 0;
+    if (exclusive && platform_.LockExchanges(deviceHandle_, kExchangeLockBound) == ExchangeLock::Busy) {
+        busy_ = true;
+        CloseDevice();
+        return 0;
+    }
+    exchangesLocked_ = exclusive;
+    openReportId_ = reportId;
+    return 1;
 }
 
 void DeviceLink::CloseDevice()
 {
     if (deviceHandle_ != kNoHandle) {
+        if (exchangesLocked_) {
+            platform_.UnlockExchanges(deviceHandle_);
+            exchangesLocked_ = false;
+        }
         platform_.Close(deviceHandle_);
         deviceHandle_ = kNoHandle;
     }
@@ -183,6 +196,7 @@ int DeviceLink::PollReport(std::span<uint8_t> buffer)
     if (result.status != ReadStatus::Ok) {
         return 0;
     }
+    polledAt_ = Clock::now();
     if (trace_) {
         trace_->Input(buffer.first(result.length));
     }
@@ -214,7 +228,7 @@ DeviceLink::Session DeviceLink::CommandSession()
     accessChanged_.wait(lock, [this] { return holder_ == Holder::None; });
     --commandsWaiting_;
     holder_ = Holder::Command;
-    return Session(this);
+    return Session(this, true);
 }
 
 DeviceLink::Session DeviceLink::WatcherSession()
@@ -222,7 +236,7 @@ DeviceLink::Session DeviceLink::WatcherSession()
     std::unique_lock lock(accessMutex_);
     accessChanged_.wait(lock, [this] { return holder_ == Holder::None && commandsWaiting_ == 0; });
     holder_ = Holder::Watcher;
-    return Session(this);
+    return Session(this, false);
 }
 
 void DeviceLink::Release()
@@ -236,7 +250,7 @@ void DeviceLink::Release()
     accessChanged_.notify_all();
 }
 
-DeviceLink::Session::Session(Session&& other) noexcept : link_(other.link_)
+DeviceLink::Session::Session(Session&& other) noexcept : link_(other.link_), exclusive_(other.exclusive_)
 {
     other.link_ = nullptr;
 }
@@ -250,7 +264,7 @@ DeviceLink::Session::~Session()
 
 int DeviceLink::Session::OpenDevice(uint8_t reportId)
 {
-    return link_->OpenDevice(reportId);
+    return link_->OpenDevice(reportId, exclusive_);
 }
 
 void DeviceLink::Session::CloseDevice()
@@ -261,6 +275,11 @@ void DeviceLink::Session::CloseDevice()
 bool DeviceLink::Session::isOpen() const
 {
     return link_->deviceHandle_ != kNoHandle;
+}
+
+bool DeviceLink::Session::busy() const
+{
+    return link_->busy_;
 }
 
 DeviceLink::Session::Sent DeviceLink::Session::SendReport(std::span<const uint8_t> report)
@@ -276,6 +295,12 @@ int DeviceLink::Session::ReadReport(std::span<uint8_t> buffer)
 int DeviceLink::Session::PollReport(std::span<uint8_t> buffer)
 {
     return link_->PollReport(buffer);
+}
+
+bool DeviceLink::Session::PolledFromOthers()
+{
+    return link_->deviceHandle_ != kNoHandle &&
+           link_->platform_.OthersTalkedBetween(link_->deviceHandle_, link_->openedAt_, link_->polledAt_);
 }
 
 const HidCapabilities& DeviceLink::Session::capabilities() const

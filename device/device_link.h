@@ -16,6 +16,9 @@
 namespace qmb {
 
 inline constexpr std::chrono::milliseconds kReplyWait{200};
+// How long a command waits for another program's exchange to end: the
+// longest one, a slot clear, takes a little over a second.
+inline constexpr std::chrono::milliseconds kExchangeLockBound{3000};
 
 // The link to the mouse: finds and opens the collection an exchange needs,
 // moves single reports in and out, and closes it again. No handle is kept
@@ -24,7 +27,9 @@ inline constexpr std::chrono::milliseconds kReplyWait{200};
 // Exchanges are serialised: a command or a watcher pass first takes the
 // device (a Session) and gives it back when the session ends. A command
 // that wants the device while the watcher polls cuts the poll short, so it
-// gets the device within milliseconds.
+// gets the device within milliseconds. Other programs are kept out of a
+// command's exchange for as long as its device is open; a watcher keeps
+// nobody out, so an idle program never stands in another's way.
 class DeviceLink {
 public:
     using InputReport = std::vector<uint8_t>;
@@ -49,6 +54,9 @@ public:
         int OpenDevice(uint8_t reportId);
         void CloseDevice();
         bool isOpen() const;
+        // The last OpenDevice found the mouse, but another program kept
+        // talking to it for the whole of kExchangeLockBound.
+        bool busy() const;
 
         struct Sent {
             int sent = 0;
@@ -65,14 +73,19 @@ public:
         // report, the device going, or InterruptPoll (a command that wants
         // the device, a stop) ends the wait.
         int PollReport(std::span<uint8_t> buffer);
+        // Whether the report PollReport read may answer another program's
+        // request: that program talked to the mouse while the collection
+        // was open.
+        bool PolledFromOthers();
 
         // The capabilities of the collection examined last.
         const HidCapabilities& capabilities() const;
 
     private:
         friend class DeviceLink;
-        explicit Session(DeviceLink* link) : link_(link) {}
+        Session(DeviceLink* link, bool exclusive) : link_(link), exclusive_(exclusive) {}
         DeviceLink* link_;
+        bool exclusive_;
     };
 
     // Takes the device for a command; cuts a watcher's poll short and waits
@@ -91,7 +104,9 @@ public:
     void SetTrace(ReportTrace* trace);
 
 private:
-    int OpenDevice(uint8_t reportId);
+    using Clock = std::chrono::steady_clock;
+
+    int OpenDevice(uint8_t reportId, bool exclusive);
     void CloseDevice();
     bool BindPlatform();
     bool Discover(uint8_t reportId);
@@ -113,6 +128,10 @@ private:
     HidHandle deviceHandle_ = kNoHandle;
     uint8_t openReportId_ = 0;
     HidCapabilities capabilities_;
+    bool exchangesLocked_ = false;
+    bool busy_ = false;
+    Clock::time_point openedAt_;
+    Clock::time_point polledAt_;
 
     mutable std::mutex accessMutex_;
     std::condition_variable accessChanged_;

@@ -158,7 +158,7 @@ bool DeviceWatcher::WaitUntilRunning()
 
 bool DeviceWatcher::Pass()
 {
-    enum class Found { Absent, Lost, Arrived, Quiet, Report };
+    enum class Found { Absent, Lost, Arrived, Quiet, Report, Overheard };
     Found found = Found::Quiet;
     uint64_t generation = 0;
     std::array<uint8_t, kLongestInputReport> buffer{};
@@ -187,7 +187,7 @@ bool DeviceWatcher::Pass()
         }
         if (found == Found::Quiet) {
             if (session.PollReport(buffer) == 1) {
-                found = Found::Report;
+                found = session.PolledFromOthers() ? Found::Overheard : Found::Report;
                 const auto length = std::min<size_t>(session.capabilities().inputReportByteLength, buffer.size());
                 report.assign(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(length));
             }
@@ -207,6 +207,9 @@ bool DeviceWatcher::Pass()
         break;
     case Found::Report:
         Deliver(generation, [this, report = std::move(report)] { listener_.OnReportPolled(report); });
+        break;
+    case Found::Overheard:
+        Deliver(generation, [this, report = std::move(report)] { listener_.OnReplyOverheard(report); });
         break;
     case Found::Quiet:
         break;

@@ -27,6 +27,11 @@ public:
     virtual void OnDeviceDetected() = 0;
     // An input report the device sent by itself, as read.
     virtual void OnReportPolled(std::span<const uint8_t> report) = 0;
+    // A report read while another program talked to the device: every
+    // open file of the device gets a copy of that program's replies, so it
+    // may tell of the device's state, but never that anything happened to
+    // the device.
+    virtual void OnReplyOverheard(std::span<const uint8_t> /*report*/) {}
     // The device was there and a pass no longer finds it.
     virtual void OnDeviceLost() {}
 

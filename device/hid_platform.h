@@ -76,6 +76,11 @@ struct ReadResult {
     size_t length = 0;  // bytes written into the caller's buffer
 };
 
+enum class ExchangeLock {
+    Taken,  // no other program talks to the device until it is given back
+    Busy,   // another program kept talking to it for the whole wait
+};
+
 class HidPlatform {
 public:
     virtual ~HidPlatform() = default;
@@ -105,6 +110,25 @@ public:
     // one to start.
     virtual void InterruptRead() = 0;
     virtual void Close(HidHandle handle) = 0;
+
+    // Other programs open the same device: every exchange keeps theirs out,
+    // from its first report to its last reply, so that the first report
+    // after a request is its reply. Waits at most `bound` for an exchange
+    // under way to end; UnlockExchanges comes before the handle's Close. A
+    // platform no other program reaches keeps nobody out and never waits.
+    virtual ExchangeLock LockExchanges(HidHandle /*handle*/, std::chrono::milliseconds /*bound*/)
+    {
+        return ExchangeLock::Taken;
+    }
+    virtual void UnlockExchanges(HidHandle /*handle*/) {}
+    // Whether another program talked to the device of `handle` at some
+    // time from `since` to `until`, or talks to it now: a report read then
+    // may be the reply to its request rather than news from the device.
+    virtual bool OthersTalkedBetween(HidHandle /*handle*/, std::chrono::steady_clock::time_point /*since*/,
+                                     std::chrono::steady_clock::time_point /*until*/)
+    {
+        return false;
+    }
 
     // Arrivals and removals of USB devices as this platform learns of them;
     // none when it cannot tell (the watcher's passes then notice alone).

@@ -17,6 +17,7 @@ namespace qmb {
 enum class Outcome {
     Done,        // every report was sent (a reply may still have been missing)
     NoDevice,    // the mouse's collection could not be opened; nothing sent
+    Busy,        // another program kept talking to the mouse; nothing sent
     SendFailed,  // a report could not be sent; the rest were not
     Refused,     // the mouse turned a sign-in down
     NoFreeSlot,  // the mouse had no slot left for an enrolment

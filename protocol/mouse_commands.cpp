@@ -83,6 +83,7 @@ Reply<T> MouseCommands::Exchange(std::span<const CommandReport, Count> requests,
     }
     auto session = link_.CommandSession();
     if (!session.OpenDevice(requests.front().reportId())) {
+        result.outcome = session.busy() ? Outcome::Busy : Outcome::NoDevice;
         return result;
     }
     const auto noteStatus = [&result](std::span<const uint8_t> report) {
@@ -331,7 +332,9 @@ Reply<> MouseCommands::Enroll(uint8_t secondCode, const SecretUsages<12>& usages
                         CommandReport{{kRid, secondCode}, bytes.last<6>()}};
     std::array<ReplyBuffer, 2> replies;
     auto result = Exchange<std::monostate, 2>(requests, replies);
-    if (result.ok() && replies[1][2] == 0) {
+    // Only an answer says that no slot was free: a missing one reads as
+    // zeros too.
+    if (result.ok() && result.answered && !IsStatusReport(replies[1]) && replies[1][2] == 0) {
         result.outcome = Outcome::NoFreeSlot;
     }
     WipeAll(requests, replies);
@@ -399,6 +402,7 @@ Reply<std::vector<uint8_t>> MouseCommands::SendRaw(std::span<const uint8_t> repo
     }
     auto session = link_.CommandSession();
     if (!session.OpenDevice(report[0])) {
+        result.outcome = session.busy() ? Outcome::Busy : Outcome::NoDevice;
         return result;
     }
     const auto sent = session.SendReport(report);

@@ -20,19 +20,38 @@ bool IsResetPattern(std::span<const uint8_t> report)
            std::equal(kResetPattern.begin(), kResetPattern.end(), report.begin() + 2);
 }
 
+bool IsPolledStatus(std::span<const uint8_t> report)
+{
+    return !report.empty() && report[0] == kStatusReportId && IsStatusReport(report);
+}
+
+PolledStatus PolledStatusOf(std::span<const uint8_t> report)
+{
+    const auto fields = StatusFields::Decode(report);
+    return {fields.mode, fields.resolution, fields.reportInterval, fields.autoClickOn, fields.siteModeOn};
+}
+
 }  // namespace
 
 void MouseWatchListener::OnReportPolled(std::span<const uint8_t> report)
 {
-    if (report.empty() || report[0] != kStatusReportId || !IsStatusReport(report)) {
+    if (!IsPolledStatus(report)) {
         return;
     }
-    const auto fields = StatusFields::Decode(report);
-    OnStatusPolled({fields.mode, fields.resolution, fields.reportInterval, fields.autoClickOn, fields.siteModeOn});
+    OnStatusPolled(PolledStatusOf(report));
     if (IsResetPattern(report)) {
         OnDeviceReset(report);
     }
     OnDeviceStateChanged();
+}
+
+void MouseWatchListener::OnReplyOverheard(std::span<const uint8_t> report)
+{
+    if (!IsPolledStatus(report)) {
+        return;
+    }
+    OnStatusPolled(PolledStatusOf(report));
+    OnStateOverheard();
 }
 
 }  // namespace qmb

@@ -14,6 +14,7 @@
 #include <climits>
 #include <utility>
 
+#include "device/hidraw/exchange_windows.h"
 #include "device/hidraw/hidraw_read.h"
 #include "device/hidraw/udev_notices.h"
 #include "device/system_platform.h"
@@ -161,6 +162,7 @@ HidHandle HidrawPlatform::Open(const HidInterfaceDetail& detail)
     }
     OpenCollection entry;
     entry.fd = fd;
+    entry.node = name;
     entry.collection = node->descriptor->collections[collectionIndex];
     entry.reportsCarryId = node->descriptor->usesReportIds;
     entry.ueventIds = node->ueventIds;
@@ -255,6 +257,80 @@ void HidrawPlatform::Close(HidHandle handle)
     }
     close(found->second.fd);
     handles_.erase(found);
+}
+
+std::optional<std::string> HidrawPlatform::LockNodeOf(HidHandle handle) const
+{
+    const std::optional<OpenCollection> entry = FindOpenCollection(handle);
+    if (!entry) {
+        return std::nullopt;
+    }
+    // A device whose collections sit on two nodes must be locked on one
+    // that every program agrees on: the lowest node of the same vendor and
+    // product. A second mouse of the same kind then shares the lock, which
+    // costs nothing but a short wait.
+    if (entry->ueventIds) {
+        for (const HidrawNode& node : nodes_) {
+            if (node.ueventIds && node.ueventIds->vendorId == entry->ueventIds->vendorId &&
+                node.ueventIds->productId == entry->ueventIds->productId) {
+                return node.entry.name;
+            }
+        }
+    }
+    return entry->node;
+}
+
+ExchangeLock HidrawPlatform::LockExchanges(HidHandle handle, std::chrono::milliseconds bound)
+{
+    const std::optional<std::string> node = LockNodeOf(handle);
+    if (!node) {
+        return ExchangeLock::Taken;
+    }
+    HeldExchange held;
+    // A node that cannot be locked at all keeps nobody out, as before
+    // there was a lock: better an exchange unguarded than none.
+    if (held.lock.LockExclusive(NodePath(*node), bound) == NodeLock::Result::Busy) {
+        return ExchangeLock::Busy;
+    }
+    held.node = *node;
+    held.since = std::chrono::steady_clock::now();
+    const std::lock_guard lock(handlesMutex_);
+    exchanges_.insert_or_assign(handle, std::move(held));
+    return ExchangeLock::Taken;
+}
+
+void HidrawPlatform::UnlockExchanges(HidHandle handle)
+{
+    std::optional<HeldExchange> held;
+    {
+        const std::lock_guard lock(handlesMutex_);
+        const auto found = exchanges_.find(handle);
+        if (found == exchanges_.end()) {
+            return;
+        }
+        held = std::move(found->second);
+        exchanges_.erase(found);
+    }
+    if (!held->lock.held()) {
+        return;
+    }
+    // Written down before the lock goes, so that a watcher that finds the
+    // node free also finds this exchange.
+    if (const auto windows = ExchangeWindows::ForNode(held->node)) {
+        windows->Record(held->since, std::chrono::steady_clock::now());
+    }
+    held->lock.Unlock();
+}
+
+bool HidrawPlatform::OthersTalkedBetween(HidHandle handle, std::chrono::steady_clock::time_point since,
+                                         std::chrono::steady_clock::time_point until)
+{
+    const std::optional<std::string> node = LockNodeOf(handle);
+    if (!node) {
+        return false;
+    }
+    const auto windows = ExchangeWindows::ForNode(*node);
+    return NodeLock::HeldNowOr(NodePath(*node), [&] { return windows && windows->AnyBetween(since, until); });
 }
 
 std::vector<std::string> HidrawPlatform::InaccessibleNodes(const DeviceIdentity& identity) const

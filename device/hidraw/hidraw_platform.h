@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "device/hid_platform.h"
+#include "device/hidraw/exchange_lock.h"
 #include "device/hidraw/report_descriptor.h"
 #include "device/hidraw/sysfs_hidraw.h"
 #include "device/wake_event.h"
@@ -45,6 +46,11 @@ public:
     void InterruptRead() override;
     void Close(HidHandle handle) override;
 
+    ExchangeLock LockExchanges(HidHandle handle, std::chrono::milliseconds bound) override;
+    void UnlockExchanges(HidHandle handle) override;
+    bool OthersTalkedBetween(HidHandle handle, std::chrono::steady_clock::time_point since,
+                             std::chrono::steady_clock::time_point until) override;
+
     std::unique_ptr<DeviceNotices> CreateNotices() override;
     std::unique_ptr<DeviceNotices> CreateNodeNotices() override;
     std::vector<std::string> InaccessibleNodes(const DeviceIdentity& identity) const override;
@@ -56,12 +62,20 @@ private:
     };
     struct OpenCollection {
         int fd = -1;
+        std::string node;
         TopLevelCollection collection;
         bool reportsCarryId = true;
         std::optional<HidAttributes> ueventIds;
     };
+    struct HeldExchange {
+        NodeLock lock;
+        std::string node;
+        std::chrono::steady_clock::time_point since;
+    };
 
     std::string NodePath(const std::string& name) const;
+    // The node every program locks for the device of `handle`.
+    std::optional<std::string> LockNodeOf(HidHandle handle) const;
     std::optional<OpenCollection> FindOpenCollection(HidHandle handle) const;
     HidHandle NextHandle();
 
@@ -77,6 +91,7 @@ private:
 
     mutable std::mutex handlesMutex_;
     std::unordered_map<HidHandle, OpenCollection> handles_;
+    std::unordered_map<HidHandle, HeldExchange> exchanges_;
     HidHandle lastHandle_ = 0;
 };
 

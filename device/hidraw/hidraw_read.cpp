@@ -30,11 +30,6 @@ int PollTimeout(const std::optional<Clock::time_point>& deadline)
     return static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(remaining.count(), 0, INT_MAX));
 }
 
-bool Expired(const std::optional<Clock::time_point>& deadline)
-{
-    return deadline && Clock::now() >= *deadline;
-}
-
 bool Wanted(const InputReportFilter& filter, uint8_t reportId)
 {
     return std::binary_search(filter.reportIds.begin(), filter.reportIds.end(), reportId);
@@ -80,9 +75,10 @@ ReadResult ReadInputReport(int fd, WakeEvent* wake, const InputReportFilter& fil
             } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
                 return {ReadStatus::Failed, 0};
             }
-            if (Expired(deadline)) {
-                return {ReadStatus::TimedOut, 0};
-            }
+            // Another collection's report ends no wait, not even one of no
+            // time: a read that drains the node must get past it to what
+            // is queued behind it. The next poll times out once nothing is
+            // left.
             continue;
         }
         if ((deviceEvents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {

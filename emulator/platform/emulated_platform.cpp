@@ -380,4 +380,37 @@ void EmulatedPlatform::Close(HidHandle handle)
     open_.erase(handle);
 }
 
+ExchangeLock EmulatedPlatform::LockExchanges(HidHandle handle, std::chrono::milliseconds bound)
+{
+    std::unique_lock lock(mutex_);
+    if (!exchangeEnded_.wait_for(lock, bound, [this] { return exchangeHolder_ == kNoHandle; })) {
+        return ExchangeLock::Busy;
+    }
+    exchangeHolder_ = handle;
+    exchangeStart_ = Clock::now();
+    return ExchangeLock::Taken;
+}
+
+void EmulatedPlatform::UnlockExchanges(HidHandle handle)
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (exchangeHolder_ != handle) {
+            return;
+        }
+        exchangeHolder_ = kNoHandle;
+        lastExchange_ = {exchangeStart_, Clock::now()};
+    }
+    exchangeEnded_.notify_all();
+}
+
+bool EmulatedPlatform::OthersTalkedBetween(HidHandle handle, Clock::time_point since, Clock::time_point until)
+{
+    std::lock_guard lock(mutex_);
+    if (exchangeHolder_ != kNoHandle && exchangeHolder_ != handle) {
+        return true;
+    }
+    return lastExchange_.second >= since && lastExchange_.first <= until;
+}
+
 }  // namespace qmb

@@ -74,6 +74,11 @@ public:
                     bool interruptible) override;
     void InterruptRead() override;
     void Close(HidHandle handle) override;
+    // Every DeviceLink on this bus is a program of its own: one exchange
+    // at a time, as the hidraw nodes' lock keeps it across programs.
+    ExchangeLock LockExchanges(HidHandle handle, std::chrono::milliseconds bound) override;
+    void UnlockExchanges(HidHandle handle) override;
+    bool OthersTalkedBetween(HidHandle handle, Clock::time_point since, Clock::time_point until) override;
     std::unique_ptr<DeviceNotices> CreateNotices() override;
     std::unique_ptr<DeviceNotices> CreateNodeNotices() override;
 
@@ -110,6 +115,11 @@ private:
     std::vector<Report> sent_;
     std::vector<std::weak_ptr<NoticeQueue>> noticeQueues_;
     std::function<void()> sendObserver_;
+    std::condition_variable exchangeEnded_;
+    HidHandle exchangeHolder_ = kNoHandle;
+    Clock::time_point exchangeStart_;
+    // The last exchange that ended: [start, end].
+    std::pair<Clock::time_point, Clock::time_point> lastExchange_;
 };
 
 }  // namespace qmb

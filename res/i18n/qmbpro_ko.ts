@@ -170,6 +170,14 @@
         <translation>마우스가 응답하지 않습니다.</translation>
     </message>
     <message>
+        <source>Another program is talking to the mouse.</source>
+        <translation>다른 프로그램이 마우스와 통신 중입니다.</translation>
+    </message>
+    <message>
+        <source>The mouse did not take it. Try again.</source>
+        <translation>마우스에 저장되지 않았습니다. 다시 시도하십시오.</translation>
+    </message>
+    <message>
         <source>Not Match!</source>
         <translation>비밀번호가 일치 하지 않습니다.</translation>
     </message>

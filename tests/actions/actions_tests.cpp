@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/device_session.h"
 #include "protocol/secret_bytes.h"
+#include "tests/support/report_interloper.h"
 #include "tests/support/scripted_platform.h"
 
 namespace qmb {
@@ -160,6 +162,33 @@ TEST(PasswordActions, ASignInTheMouseTurnsDownIsToldFromOneItNeverAnswered)
     EXPECT_EQ(demo.session.state.siteModeOn, 1);
 }
 
+TEST(PasswordActions, APasswordIsSaidSavedOnlyWhenTheMouseTakesIt)
+{
+    struct Case {
+        bool replacing;
+        bool reportBetweenHalves;
+        ActionResult result;
+        ActionResult signInAfter;  // by another program, with the new password
+    };
+    for (const Case& c : std::vector<Case>{
+             {false, false, ActionResult::Done, ActionResult::Done},
+             {false, true, ActionResult::NotStored, ActionResult::NoPasswordYet},
+             {true, false, ActionResult::Done, ActionResult::Done},
+             {true, true, ActionResult::NotStored, ActionResult::WrongPassword},
+         }) {
+        DemoMouse demo;
+        c.replacing ? demo.SignedIn() : static_cast<void>(ReadLockState(demo.session));
+        std::optional<test::ReportInterloper> interloper;
+        if (c.reportBetweenHalves) {
+            interloper.emplace(demo.mouse);
+        }
+        EXPECT_EQ(SetMousePassword(demo.session, "New1", "New1"), c.result);
+        DeviceSession later(demo.mouse, 0);
+        ReadLockState(later);
+        EXPECT_EQ(SignIn(later, "New1"), c.signInAfter);
+    }
+}
+
 TEST(PasswordActions, TheLockFlagsAreAskedOnlyOfAMouseWithAPassword)
 {
     test::ScriptedPlatform platform;
@@ -203,6 +232,29 @@ TEST(SiteActions, SecretsGoToTheChosenSiteRewritingItsOwnSlot)
     EXPECT_EQ(demo.Sent(), (Wire{"08 FE 01 B1 00 00 00 00 00", "08 41 ** ** ** ** ** ** **",
                                  "08 47 ** ** ** ** ** ** **", "08 FE 01 B1 00 00 00 00 00",
                                  "08 F1 ** ** ** ** ** ** **", "08 F4 ** ** ** ** ** ** **"}));
+}
+
+TEST(SiteActions, NoFreeSlotIsSaidOnlyWhenEverySlotIsTaken)
+{
+    struct Case {
+        int sitesFirst;  // sites given an ID before
+        bool reportBetweenHalves;
+        ActionResult result;
+    };
+    for (const Case& c : {Case{0, true, ActionResult::NotStored}, Case{4, false, ActionResult::NoFreeSlot}}) {
+        DemoMouse demo;
+        demo.SignedIn();
+        for (int site = 0; site < c.sitesFirst; ++site) {
+            ShowSite(demo.session, site);
+            ASSERT_EQ(SaveSiteSecret(demo.session, SiteItem::Id, "me"), ActionResult::Done);
+        }
+        ShowSite(demo.session, 9);
+        std::optional<test::ReportInterloper> interloper;
+        if (c.reportBetweenHalves) {
+            interloper.emplace(demo.mouse);
+        }
+        EXPECT_EQ(SaveSiteSecret(demo.session, SiteItem::Id, "you"), c.result) << c.sitesFirst;
+    }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/device_state.h"
 #include "protocol/model_table.h"
+#include "protocol/mouse_commands.h"
 #include "protocol/mouse_watch_listener.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/support/task_loop.h"
@@ -96,6 +97,19 @@ TEST(Watcher, ResetPatternRunsTheResetBeforeTheRefresh)
     EXPECT_EQ(mouse.listener.events, (std::vector<std::string>{"status 1 3", "reset", "changed"}));
     EXPECT_EQ(mouse.listener.state.autoClickTarget, 1);
     EXPECT_FALSE(mouse.listener.onOtherThread);
+}
+
+TEST(Watcher, AnotherProgramsStatusReplyGivesTheStateButIsNoReset)
+{
+    // At its factory settings the mouse answers a status query with the reset pattern.
+    WatchedMouse mouse;
+    mouse.watcher.StartWatcher();
+    mouse.ui.RunFor(100ms);
+    DeviceLink otherProgram(mouse.platform, MouseIdentity(0));
+    ASSERT_TRUE(MouseCommands(otherProgram).QueryStatus().ok());
+    ASSERT_TRUE(mouse.RunUntilEvents(2));
+    mouse.ui.RunFor(100ms);
+    EXPECT_EQ(mouse.listener.events, (std::vector<std::string>{"status 1 3", "changed"}));
 }
 
 TEST(Watcher, ByteFiveSetIsNoReset)

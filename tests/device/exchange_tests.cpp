@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <thread>
 
 #include "device/device_link.h"
 #include "emulator/platform/emulated_platform.h"
 #include "protocol/model_table.h"
+#include "protocol/mouse_commands.h"
 #include "tests/support/scripted_platform.h"
 
 namespace qmb {
@@ -195,6 +197,64 @@ TEST(Exchange, WatcherGivesWayToAWaitingCommand)
     watcher.join();
     ASSERT_EQ(order.size(), 2u);
     EXPECT_EQ(order[0], "command");
+}
+
+// Another program, a DeviceLink of its own on the same bus, holding the
+// mouse for a while once it has it open.
+struct OtherProgram {
+    OtherProgram(EmulatedPlatform& platform, std::chrono::milliseconds duration)
+        : link(platform, MouseIdentity(0)), thread([this, duration] {
+              auto session = link.CommandSession();
+              holding = session.OpenDevice(8) == 1;
+              std::this_thread::sleep_for(duration);
+          })
+    {
+        while (!holding) {
+            std::this_thread::yield();
+        }
+    }
+    ~OtherProgram() { thread.join(); }
+
+    DeviceLink link;
+    std::atomic<bool> holding{false};
+    std::thread thread;
+};
+
+TEST(Exchange, AnotherProgramsExchangeIsWaitedForOnlyUpToTheBound)
+{
+    for (const auto held : {500ms, kExchangeLockBound + 600ms}) {
+        EmulatedPlatform platform;
+        DeviceLink link(platform, MouseIdentity(0));
+        OtherProgram other(platform, held);
+        const auto asked = std::chrono::steady_clock::now();
+        const auto reply = MouseCommands(link).QueryStatus();
+        const auto waited = std::chrono::steady_clock::now() - asked;
+        const bool busy = held > kExchangeLockBound;
+        EXPECT_EQ(reply.outcome, busy ? Outcome::Busy : Outcome::Done);
+        EXPECT_GE(waited, busy ? kExchangeLockBound - 50ms : 450ms);
+        EXPECT_LT(waited, (busy ? kExchangeLockBound : held) + 400ms);
+        // A busy mouse was sent nothing.
+        EXPECT_EQ(platform.TakeSentReports().size(), busy ? 0u : 1u);
+    }
+}
+
+TEST(Exchange, WhatCameWhileWaitingForAnotherProgramIsNotTakenForTheReply)
+{
+    EmulatedPlatform platform;
+    DeviceLink link(platform, MouseIdentity(0));
+    MouseCommands commands(link);
+    ASSERT_TRUE(commands.WriteFunctionKey(0x11, {2, 2, 2}).ok());
+    OtherProgram other(platform, 300ms);
+    std::thread replies([&] {
+        std::this_thread::sleep_for(100ms);
+        for (int i = 0; i < 3; ++i) {
+            platform.SendUnsolicited({8, 0xFF, 1, 1, 1, 0, 0, 0, 0});
+        }
+    });
+    const auto key = commands.ReadFunctionKey(0x11);
+    replies.join();
+    ASSERT_TRUE(key.ok());
+    EXPECT_EQ(key.value, (FunctionKey{2, 2, 2}));
 }
 
 }  // namespace

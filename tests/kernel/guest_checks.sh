@@ -4,6 +4,11 @@
 # Runs qmbctl against qmb-virtual-mouse through the kernel's uhid and hidraw,
 # inside the test guest. Prints the success line only when every check held.
 
+# The session's runtime directory, where the programs note their
+# exchanges for a watcher to tell their replies from the mouse's news.
+export XDG_RUNTIME_DIR=/tmp/runtime
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+
 failures=0
 mouse_pid=
 model=0
@@ -174,6 +179,59 @@ echo "== watch asleep on the mouse, which goes and comes back"
 check "watch tells it gone within 100 ms of its node going, found within 500 ms of its coming" \
     sh -c 'watch_replug_check /bin/qmbctl /bin/qmb-virtual-mouse >/tmp/replug.out'
 sed 's/^/guest: /' /tmp/replug.out
+
+echo "== programs side by side"
+# Three runs and a watcher share a mouse at its factory settings, whose
+# status reply is the reset pattern. Between status queries each run reads
+# a function key whose bytes name the run.
+check "a mouse at its factory settings" plug_mouse 0 C048
+printf 'raw 08 %s %s %s %s %s %s %s\n' 0B 01 01 01 01 01 01 11 02 02 02 02 02 02 17 03 03 03 03 03 03 |
+    qmbctl - >/dev/null
+qmbctl watch >/tmp/watch.out 2>/tmp/watch.err &
+watch_pid=$!
+check "watch finds the mouse" within 50 grep -q "^mouse found: " /tmp/watch.out
+for run in 1 2 3; do
+    key=$(echo 0B 11 17 | cut -d ' ' -f "$run")
+    awk -v key="$key" 'BEGIN { for (i = 0; i < 50; i++) print "raw 04 FF CA\nraw 08 FF " key }' |
+        qmbctl - >/tmp/side$run.out 2>/tmp/side$run.err &
+    eval "run$run=\$!"
+done
+exits=
+taken=0
+for run in 1 2 3; do
+    eval "wait \$run$run"
+    exits="$exits$?"
+    taken=$((taken + $(awk -v own="08 FF 0$run 0$run 0$run 0$run 0$run 0$run 00" \
+        '$0 == (NR % 2 ? "04 CA 01 03 01 00 01 00" : own) { good++ } END { print 100 - good }' /tmp/side$run.out)))
+done
+sleep 0.5
+kill -TERM "$watch_pid"
+wait "$watch_pid"
+resets=$(grep -c "^reset to defaults" /tmp/watch.out)
+echo "guest: side by side: $taken of 300 replies taken by the wrong run, $resets false resets, exits $exits"
+check "every run printed its own replies" [ "$taken" -eq 0 ]
+check "the watcher saw no reset" [ "$resets" -eq 0 ]
+check "no run failed" [ "$exits" = 000 ]
+unplug_mouse
+
+echo "== a password set while another program asks for the status"
+false_saved=0
+for trial in 1 2 3 4; do
+    check "a mouse without a password" plug_mouse 0 C048
+    (while :; do qmbctl raw 04 FF CA >/dev/null 2>&1; done) &
+    asker=$!
+    printf 'password set\nAbc123\nAbc123\n' | qmbctl - >/tmp/out 2>/tmp/err
+    set_status=$?
+    kill "$asker"
+    wait "$asker"
+    # Said saved, the typed password must be the one the mouse takes.
+    if [ "$set_status" -eq 0 ] && ! printf 'sign-in\nAbc123\n' | qmbctl - >/dev/null 2>&1; then
+        false_saved=$((false_saved + 1))
+    fi
+    unplug_mouse
+done
+echo "guest: password set beside status queries: $false_saved of 4 said saved but not taken"
+check "a password said saved is the one the mouse took" [ "$false_saved" -eq 0 ]
 
 echo "== the eleven-step model"
 check "model 1 comes up as 0095:C049" plug_mouse 1 C049

@@ -27,6 +27,9 @@ void ShowResultNotice(ActionResult result)
     case ActionResult::NoMouse:
         ShowFailureNotice(Text(QT_TRANSLATE_NOOP("ResultNotice", "No mouse found.")));
         return;
+    case ActionResult::Busy:
+        ShowFailureNotice(Text(QT_TRANSLATE_NOOP("ResultNotice", "Another program is talking to the mouse.")));
+        return;
     case ActionResult::NotTaken:
     case ActionResult::NoAnswer:
         ShowFailureNotice(Text(QT_TRANSLATE_NOOP("ResultNotice", "The mouse did not answer.")));
@@ -55,6 +58,9 @@ void ShowResultNotice(ActionResult result)
         return;
     case ActionResult::NoFreeSlot:
         ShowFailureNotice(Text(QT_TRANSLATE_NOOP("ResultNotice", "The mouse has no free slot.")));
+        return;
+    case ActionResult::NotStored:
+        ShowFailureNotice(Text(QT_TRANSLATE_NOOP("ResultNotice", "The mouse did not take it. Try again.")));
         return;
     }
 }

@@ -83,6 +83,19 @@ TEST_F(HidrawIoTest, ReadGivesOnlyTheOpenedCollectionsReports)
     platform.Close(status);
 }
 
+TEST_F(HidrawIoTest, AReadOfNoTimeGetsPastTheOtherCollectionsReports)
+{
+    // A drain before a request, of what another program's exchange left.
+    FakeNodePeer mouse(tree.NodePath(kCommandNode));
+    const HidHandle status = OpenCollection(kCommandNode, 0);
+    mouse.SendInput(kStatusReport);
+    mouse.SendInput(kMemoryReply);
+    mouse.SendInput(kStatusReport);
+    EXPECT_EQ(ReadOk(platform, status, 0ms, false), kStatusReport);
+    EXPECT_EQ(ReadOk(platform, status, 0ms, false), kStatusReport);
+    EXPECT_EQ(ReadStatusOf(platform, status, 0ms, false), ReadStatus::TimedOut);
+}
+
 TEST_F(HidrawIoTest, ReadTimesOutAfterItsTimeout)
 {
     FakeNodePeer mouse(tree.NodePath(kCommandNode));

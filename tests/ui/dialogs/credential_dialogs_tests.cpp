@@ -22,6 +22,7 @@
 #include "protocol/usage_table.h"
 #include "tests/support/notice_on_screen.h"
 #include "tests/support/qt_printers.h"
+#include "tests/support/report_interloper.h"
 #include "ui/controls/group_frame.h"
 #include "ui/controls/skin_button.h"
 #include "ui/dialogs/login_dialog.h"
@@ -111,7 +112,7 @@ TEST_F(PasswordDialogTest, AFirstPasswordTypedTwiceIsSentAsUsagesAndTheButtonRes
     Type(Field(kPasswordField), "aB3");
     Type(Field(kVerificationField), "aB3");
     Click(kSavePasswordButton);
-    EXPECT_EQ(Sent(), (Wire{"08 2F ** ** ** ** ** ** **", "08 35 ** ** ** ** ** ** **"}));
+    EXPECT_EQ(Sent(), (Wire{"08 2F ** ** ** ** ** ** **", "08 35 ** ** ** ** ** ** **", "08 FF F9 2F 00 00 00 00 00"}));
     EXPECT_EQ(Memory(0x2F, 12), (std::vector<uint8_t>{0x04, 0x85, 0x20, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_FALSE(dialog_->button(kSavePasswordButton)->isEnabled());
     Type(Field(kPasswordField), "x");
@@ -176,6 +177,18 @@ TEST_F(PasswordDialogTest, ShortPasswordIsSentEmptiedAfterwardsAndDeletedByTheSe
     EXPECT_TRUE(Field(kShortPasswordField)->isVisible());
 }
 
+TEST_F(PasswordDialogTest, APasswordTheMouseDroppedIsSaidInRedAndStaysTyped)
+{
+    Open();
+    Type(Field(kPasswordField), "aB3");
+    Type(Field(kVerificationField), "aB3");
+    test::ReportInterloper interloper(mouse_);
+    Click(kSavePasswordButton);
+    EXPECT_EQ(test::NoticeOnScreen(), "The mouse did not take it. Try again.");
+    EXPECT_EQ(Field(kVerificationField)->text(), "aB3");
+    EXPECT_TRUE(dialog_->button(kSavePasswordButton)->isEnabled());
+}
+
 TEST_F(PasswordDialogTest, EnterSavesWhatWasTypedAndAFailureKeepsItForAnotherTry)
 {
     Open();
@@ -190,7 +203,7 @@ TEST_F(PasswordDialogTest, EnterSavesWhatWasTypedAndAFailureKeepsItForAnotherTry
 
     mouse_.PlugIn();
     QTest::keyClick(Field(kVerificationField), Qt::Key_Return);
-    EXPECT_EQ(Sent(), (Wire{"08 2F ** ** ** ** ** ** **", "08 35 ** ** ** ** ** ** **"}));
+    EXPECT_EQ(Sent(), (Wire{"08 2F ** ** ** ** ** ** **", "08 35 ** ** ** ** ** ** **", "08 FF F9 2F 00 00 00 00 00"}));
     EXPECT_FALSE(dialog_->button(kSavePasswordButton)->isEnabled());
     QTest::keyClick(Field(kVerificationField), Qt::Key_Escape);
     EXPECT_FALSE(dialog_->isVisible());
