@@ -224,6 +224,7 @@ TEST(Exchange, AnotherProgramsExchangeIsWaitedForOnlyUpToTheBound)
 {
     for (const auto held : {500ms, kExchangeLockBound + 600ms}) {
         EmulatedPlatform platform;
+        platform.RecordSentReports();
         DeviceLink link(platform, MouseIdentity(0));
         OtherProgram other(platform, held);
         const auto asked = std::chrono::steady_clock::now();
