@@ -3,6 +3,7 @@
 
 #include "app/control_box.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -13,18 +14,22 @@
 #include <array>
 
 #include "app/control_box_layout.h"
-#include "ui/dialog_framework/drag_by_body.h"
 #include "ui/controls/invisible_button.h"
 #include "ui/controls/skin_bitmap_button.h"
+#include "ui/controls/skin_check_box.h"
 #include "ui/controls/skin_library.h"
 #include "ui/controls/skin_slider.h"
 #include "ui/controls/transparent_static.h"
+#include "ui/dialog_framework/dialog_font.h"
+#include "ui/dialog_framework/drag_by_body.h"
+#include "ui/dialog_framework/tab_order.h"
 
 namespace qmb {
 
 namespace {
 
 constexpr int kCornerDiameter = 38;
+constexpr int kFontPixels = 10;
 const QColor kControlBackground(220, 220, 240);
 const QColor kControlText(0, 0, 255);
 
@@ -40,9 +45,32 @@ ControlBox::ControlBox(int modelNumber, Language language)
     setObjectName("102");
     setFixedSize(kControlBoxPixels);
     setFocusPolicy(Qt::ClickFocus);
+    setWindowTitle(QStringLiteral("QMBPro"));
     CreateControls(language);
-    ApplyColours();
+    ApplyColours(language);
+    NameControls();
+    OrderTabsByPlace(*this);
     DragByBody::Install(*this);
+}
+
+void ControlBox::NameControls()
+{
+    // The captions of the buttons are in their pictures; the check boxes
+    // and sliders have none but the skin's.
+    const std::map<ControlId, QString> names{
+        {kButtonModeButton, tr("Normal")},  {kFunctionModeButton, tr("Function")}, {kSequenceButton, tr("Sequence")},
+        {kPasswordButton, tr("PassWord")},  {kConfigButton, tr("Edit")},           {kHelpButton, tr("Help")},
+        {kExitButton, tr("Exit")},          {kAutoClickCheck, tr("Auto-click")},   {kSiteModeCheck, tr("Web-site mode")},
+        {kResolutionSlider, tr("DPI")},     {kIntervalSlider, tr("Polling")},      {kProfileCombo, tr("Profile")},
+        {kSiteCombo, tr("Web site")},
+    };
+    for (const auto& [id, name] : names) {
+        QWidget* control = findChild<QWidget*>(QString::number(id));
+        control->setAccessibleName(name);
+        if (id == kAutoClickCheck || id == kSiteModeCheck) {
+            control->setToolTip(name);
+        }
+    }
 }
 
 void ControlBox::CreateControls(Language language)
@@ -77,7 +105,7 @@ void ControlBox::CreateControls(Language language)
             break;
         }
         case ControlKind::CheckBox: {
-            auto* check = new QCheckBox(this);
+            auto* check = new SkinCheckBox(this);
             (place.id == kSiteModeCheck ? siteModeCheck_ : autoClickCheck_) = check;
             control = check;
             break;
@@ -91,6 +119,10 @@ void ControlBox::CreateControls(Language language)
         case ControlKind::SkinButton: {
             auto* button = new SkinBitmapButton(this);
             buttons_[static_cast<ControlId>(place.id)] = button;
+            // The active mode's button is the disabled one.
+            if (place.id == kButtonModeButton || place.id == kFunctionModeButton) {
+                button->KeepFaceWhenDisabled();
+            }
             control = button;
             break;
         }
@@ -104,7 +136,7 @@ void ControlBox::CreateControls(Language language)
     });
 }
 
-void ControlBox::ApplyColours()
+void ControlBox::ApplyColours(Language language)
 {
     QPalette colours = palette();
     colours.setColor(QPalette::Base, kControlBackground);
@@ -115,12 +147,13 @@ void ControlBox::ApplyColours()
     for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         control->setPalette(colours);
     }
-    QFont small = font();
-    small.setPixelSize(10);
+    const QFont small = DialogFont(language, kFontPixels);
     resolutionLabel_->setFont(small);
     intervalLabel_->setFont(small);
-    profileCombo_->setFont(small);
-    siteCombo_->setFont(small);
+    for (QComboBox* list : {profileCombo_, siteCombo_}) {
+        list->setFont(small);
+        list->view()->setFont(small);
+    }
 }
 
 void ControlBox::paintEvent(QPaintEvent*)

@@ -52,7 +52,9 @@ protected:
 
 private:
     void CreateControls(Language language);
-    void ApplyColours();
+    void ApplyColours(Language language);
+    // Names for screen readers, and tips where the skin says nothing.
+    void NameControls();
 
     int backgroundSkin_;
     CTransparentStatic* resolutionLabel_ = nullptr;

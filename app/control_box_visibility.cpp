@@ -12,6 +12,7 @@
 #include "app/tray_wait.h"
 #include "app/window_options.h"
 #include "settings/settings_store.h"
+#include "ui/dialog_framework/tab_order.h"
 
 namespace qmb {
 
@@ -83,7 +84,18 @@ void ControlBoxVisibility::ShowTrayMenu()
 void ControlBoxVisibility::ShowControlBox()
 {
     ApplyShowFlag(true);
+    TakeKeyboard();
+}
+
+void ControlBoxVisibility::TakeKeyboard()
+{
+    // Shown by the user, it takes the keyboard: its controls are a Tab
+    // away, as they would be after a click on it.
     box_.activateWindow();
+    QWidget* first = box_.focusWidget() ? nullptr : FirstTabStop(box_, [](const QWidget&) { return true; });
+    if (first) {
+        first->setFocus(Qt::TabFocusReason);
+    }
 }
 
 void ControlBoxVisibility::ApplyShowFlag(bool show)
@@ -108,6 +120,9 @@ void ControlBoxVisibility::ToggleControlBox()
     showFlag_ = showFlag_ ? 0 : 1;
     WriteUserDword(kUserKey, kShowName, static_cast<uint32_t>(showFlag_));
     ApplyShowFlag(showFlag_ != 0);
+    if (showFlag_ != 0) {
+        TakeKeyboard();
+    }
 }
 
 void ControlBoxVisibility::ShowAbout()

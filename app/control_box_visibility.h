@@ -39,6 +39,7 @@ private:
     void OnTrayMenuAboutToShow();
     void ShowTrayMenu();
     void ApplyShowFlag(bool show);
+    void TakeKeyboard();
     void ShowAbout();
     void ShowBoxMenu(const QPoint& at);
 

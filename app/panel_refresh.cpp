@@ -104,9 +104,12 @@ void PanelRefresh::ShowValueLabels(uint8_t resolution, uint8_t reportInterval)
 {
     if (const auto dpi = DpiLabel(modelNumber_, resolution)) {
         box_.resolutionLabel()->setText(QString::number(*dpi));
+        // What a screen reader says of the slider: the value, not its step.
+        box_.resolutionSlider()->setAccessibleDescription(box_.resolutionLabel()->text());
     }
     if (const auto label = IntervalLabel(reportInterval)) {
         box_.intervalLabel()->setText(QString::fromStdString(*label));
+        box_.intervalSlider()->setAccessibleDescription(box_.intervalLabel()->text());
     }
 }
 

@@ -287,6 +287,61 @@
     </message>
 </context>
 <context>
+    <name>qmb::ControlBox</name>
+    <message>
+        <source>Auto-click</source>
+        <translation>자동 클릭</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>기능설정</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>PassWord</source>
+        <translation>비밀번호</translation>
+    </message>
+    <message>
+        <source>Polling</source>
+        <translation>Polling</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>프로필</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation>연속</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>웹사이트</translation>
+    </message>
+    <message>
+        <source>Web-site mode</source>
+        <translation>웹사이트 모드</translation>
+    </message>
+</context>
+<context>
     <name>qmb::ControlBoxVisibility</name>
     <message>
         <source>&amp;About QMBPro...</source>

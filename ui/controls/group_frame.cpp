@@ -17,7 +17,11 @@ constexpr int kTitlePadding = 3;
 
 GroupFrame::GroupFrame(const QString& title, QWidget* parent) : QGroupBox(title, parent)
 {
-    setFont(QApplication::font());
+    // The dialog's face at the desktop's size: a title stands above the
+    // controls' smaller text.
+    QFont titleFont = parent ? parent->font() : QApplication::font();
+    titleFont.setPointSizeF(QApplication::font().pointSizeF());
+    setFont(titleFont);
 }
 
 void GroupFrame::paintEvent(QPaintEvent*)

@@ -5,9 +5,18 @@
 
 #include <QPainter>
 
+#include "ui/controls/focus_ring.h"
 #include "ui/controls/skin_library.h"
 
 namespace qmb {
+
+namespace {
+
+// How much of a disabled face is veiled: dimmed, its caption still
+// readable.
+constexpr qreal kDisabledVeil = 0.6;
+
+}  // namespace
 
 SkinBitmapButton::SkinBitmapButton(QWidget* parent) : QAbstractButton(parent)
 {
@@ -29,10 +38,23 @@ void SkinBitmapButton::paintEvent(QPaintEvent*)
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, RenderSkin(skin, size(), devicePixelRatioF()));
-    if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The skin beneath shows the same face, so a disabled one is dimmed by
+    // veiling it in the skin's colour rather than by letting the skin
+    // through.
+    if (!isEnabled() && !keepsFace_) {
+        QColor veil = skinBeside_;
+        veil.setAlphaF(kDisabledVeil);
+        painter.fillRect(rect(), veil);
     }
+    if (hasFocus()) {
+        DrawFocusRing(painter, rect(), 2, FocusRingColour(skinBeside_), 1);
+    }
+}
+
+void SkinBitmapButton::showEvent(QShowEvent* event)
+{
+    skinBeside_ = ColourBeside(*this);
+    QAbstractButton::showEvent(event);
 }
 
 }  // namespace qmb

@@ -4,16 +4,21 @@
 #include "ui/controls/skin_button.h"
 
 #include <QEnterEvent>
-#include <QImage>
+#include <QFontInfo>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "ui/controls/focus_ring.h"
 
 namespace qmb {
 
 namespace {
 
-// The frame the system draws around a button's face.
-constexpr int kEdge = 2;
+// The face fills the button; focus is drawn over its frame, inward.
+constexpr int kFocusWidth = 2;
+// Clear space between a caption's letters and the frame.
+constexpr int kCaptionPadding = 2;
+constexpr int kSmallestCaptionPixels = 7;
 
 }  // namespace
 
@@ -38,59 +43,66 @@ QColor SkinButton::background() const
     return background_.value_or(palette().color(QPalette::Window));
 }
 
-void SkinButton::SampleBackground()
-{
-    QWidget* dialog = parentWidget();
-    if (!dialog) {
-        return;
-    }
-    // Only the dialog's own painting beneath the centre, not its controls:
-    // this button would otherwise sample itself.
-    QImage pixel(1, 1, QImage::Format_ARGB32);
-    pixel.fill(dialog->palette().color(dialog->backgroundRole()));
-    const QPoint centre = geometry().center();
-    dialog->render(&pixel, QPoint(), QRegion(centre.x(), centre.y(), 1, 1), QWidget::DrawWindowBackground);
-    background_ = pixel.pixelColor(0, 0);
-}
-
 void SkinButton::paintEvent(QPaintEvent*)
 {
     if (!background_) {
-        SampleBackground();
+        // Only the dialog's own painting beneath the centre, not its
+        // controls: this button would otherwise sample itself.
+        background_ = ColourBeneath(*this, geometry().center());
     }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), background());
 
-    const QRectF face = QRectF(rect()).adjusted(kEdge + 0.5, kEdge + 0.5, -kEdge - 0.5, -kEdge - 0.5);
+    const QRectF face = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.setPen(QPen(palette().color(QPalette::Dark), 1));
     painter.setBrush(isEnabled() ? kFace : background());
     painter.drawRoundedRect(face, kCornerSize / 2.0, kCornerSize / 2.0);
-
+    // Around the face, clear of the caption.
     if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(face.adjusted(2, 2, -2, -2), kCornerSize / 2.0 - 2, kCornerSize / 2.0 - 2);
+        DrawFocusRing(painter, rect(), kCornerSize / 2.0, FocusRingColour(background()), kFocusWidth);
     }
     if (text().isEmpty()) {
         return;
     }
-    QFont caption = font();
-    caption.setBold(true);
-    caption.setUnderline(false);
+    // Inside the frame's line.
+    const QRectF textArea = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const QFont caption = CaptionFont(textArea.size());
     painter.setFont(caption);
-    const QRectF textArea = QRectF(rect()).adjusted(kEdge, kEdge, -kEdge, -kEdge);
+    // The letters themselves, not the font's line, are centred: a line is
+    // taller than the faces are.
+    const QRectF ink = QFontMetricsF(caption).tightBoundingRect(text());
+    const QPointF baseline = textArea.center() - ink.center();
     if (isEnabled()) {
         painter.setPen(hovered_ ? kHoverCaption : kCaption);
-        painter.drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine, text());
+        painter.drawText(baseline, text());
         return;
     }
     // Embossed, as disabled text is drawn: a light copy one pixel down and
     // right, the shadow over it.
     painter.setPen(palette().color(QPalette::Light));
-    painter.drawText(textArea.translated(1, 1), Qt::AlignCenter | Qt::TextSingleLine, text());
+    painter.drawText(baseline + QPointF(1, 1), text());
     painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine, text());
+    painter.drawText(baseline, text());
+}
+
+QFont SkinButton::CaptionFont(const QSizeF& space) const
+{
+    QFont caption = font();
+    caption.setBold(true);
+    caption.setUnderline(false);
+    caption.setPixelSize(QFontInfo(caption).pixelSize());
+    // The dialog's size, unless the caption would then touch the frame: a
+    // word is never cut, so a long one is set a pixel smaller.
+    const QSizeF room = space - QSizeF(2 * kCaptionPadding, 2 * kCaptionPadding);
+    while (caption.pixelSize() > kSmallestCaptionPixels) {
+        const QRectF ink = QFontMetricsF(caption).tightBoundingRect(text());
+        if (ink.width() <= room.width() && ink.height() <= room.height()) {
+            break;
+        }
+        caption.setPixelSize(caption.pixelSize() - 1);
+    }
+    return caption;
 }
 
 void SkinButton::SetHovered(bool hovered)

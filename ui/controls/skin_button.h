@@ -44,7 +44,8 @@ protected:
 
 private:
     void SetHovered(bool hovered);
-    void SampleBackground();
+    // The caption's font for a face with `space` inside its frame.
+    QFont CaptionFont(const QSizeF& space) const;
 
     bool hovered_ = false;
     bool held_ = false;

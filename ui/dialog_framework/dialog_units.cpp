@@ -24,11 +24,10 @@ int ScaleY(int units)
 
 QRect UnitsToPixels(const QRect& units)
 {
-    // Edges, not sizes, are scaled, so neighbouring controls never overlap
-    // or part by a rounding pixel.
-    const int left = ScaleX(units.x());
-    const int top = ScaleY(units.y());
-    return {left, top, ScaleX(units.x() + units.width()) - left, ScaleY(units.y() + units.height()) - top};
+    // Sizes are scaled on their own, not as the distance between two
+    // scaled edges, so controls of one size in units are one size on the
+    // screen.
+    return {ScaleX(units.x()), ScaleY(units.y()), ScaleX(units.width()), ScaleY(units.height())};
 }
 
 QSize UnitsToPixels(const QSize& units)

@@ -3,6 +3,7 @@
 
 #include "ui/dialog_framework/skinned_dialog.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -11,18 +12,18 @@
 #include "ui/controls/compact_list_style.h"
 #include "ui/controls/group_frame.h"
 #include "ui/controls/skin_button.h"
+#include "ui/dialog_framework/dialog_font.h"
 #include "ui/dialog_framework/drag_by_body.h"
+#include "ui/dialog_framework/tab_order.h"
 
 namespace qmb {
 
-SkinnedDialog::SkinnedDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+SkinnedDialog::SkinnedDialog(Language language, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setWindowOpacity(kOpacityPercent / 100.0);
     DragByBody::Install(*this);
-    // The size the dialog units were laid out for.
-    QFont small = font();
-    small.setPixelSize(kFontPixels);
-    setFont(small);
+    setFont(DialogFont(language, kFontPixels));
 }
 
 void SkinnedDialog::keyPressEvent(QKeyEvent* event)
@@ -75,7 +76,7 @@ SkinButton* SkinnedDialog::AddButton(const QString& caption, const QString& tip)
     return button;
 }
 
-void SkinnedDialog::ApplyControlColours()
+void SkinnedDialog::FinishControls()
 {
     const auto colour = [](QWidget* control) {
         QPalette colours = control->palette();
@@ -85,15 +86,32 @@ void SkinnedDialog::ApplyControlColours()
     };
     auto* compact = new CompactListStyle;
     compact->setParent(this);
-    QFont listFont = font();
-    listFont.setPixelSize(kListFontPixels);
     for (QComboBox* list : findChildren<QComboBox*>()) {
         colour(list);
         list->setStyle(compact);
-        list->setFont(listFont);
+        // The open list in the closed box's font, not the menus'.
+        list->view()->setFont(font());
     }
     for (QWidget* control : findChildren<QLineEdit*>()) {
         colour(control);
+    }
+    if (const auto* group = findChild<GroupFrame*>()) {
+        setWindowTitle(group->title());
+    }
+    NameFieldsByLabels(*this);
+    OrderTabsByPlace(*this);
+}
+
+void SkinnedDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (focusWidget()) {
+        return;
+    }
+    // The first field, not whatever button comes first.
+    const auto isField = [](const QWidget& w) { return qobject_cast<const QComboBox*>(&w) || qobject_cast<const QLineEdit*>(&w); };
+    if (QWidget* field = FirstTabStop(*this, isField)) {
+        field->setFocus(Qt::TabFocusReason);
     }
 }
 

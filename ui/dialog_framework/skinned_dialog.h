@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QDialog>
 
+#include "ui/controls/language.h"
+
 class QComboBox;
 
 namespace qmb {
@@ -22,14 +24,14 @@ class SkinnedDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kOpacityPercent = 95;
-    static constexpr int kFontPixels = 10;
-    // A pixel less in the lists, whose closed boxes are the tightest place.
-    static constexpr int kListFontPixels = 9;
+    // One size for every control but the group titles: the largest at
+    // which the longest entries fit the narrowest lists.
+    static constexpr int kFontPixels = 9;
     static inline const QColor kControlBackground{220, 220, 240};
     static inline const QColor kLabelColour{50, 112, 205};
     static inline const QColor kTipText{255, 255, 255};
 
-    explicit SkinnedDialog(QWidget* parent = nullptr);
+    explicit SkinnedDialog(Language language, QWidget* parent = nullptr);
 
     // A control by its template id.
     SkinButton* button(int id) const;
@@ -47,9 +49,13 @@ protected:
     QComboBox* AddList();
     // A tip in the program's colours; none keeps "Click Here!".
     SkinButton* AddButton(const QString& caption, const QString& tip = {});
-    // Colours the lists and fields made so far; a dialog calls it once it
-    // has built them.
-    void ApplyControlColours();
+    // Once a dialog has built its controls: colours its lists and fields
+    // and sets them in the dialog's font, names each by its label and its
+    // window by its first group's title, and lets Tab walk them as they are
+    // read. A dialog whose reading order is not its rows' orders them after.
+    void FinishControls();
+
+    void showEvent(QShowEvent* event) override;
 };
 
 }  // namespace qmb

@@ -31,12 +31,12 @@ QString ButtonName(const char* name)
 }  // namespace
 
 ButtonEditDialog::ButtonEditDialog(DeviceSession& session, Language language, QWidget* parent)
-    : SkinnedDialog(parent), session_(session)
+    : SkinnedDialog(language, parent), session_(session)
 {
     setObjectName("146");
     setFixedSize(UnitsToPixels(kButtonEditUnits));
     CreateControls(language);
-    ApplyControlColours();
+    FinishControls();
 
     if (!HasButtons4And5(session_.modelNumber)) {
         for (QWidget* control : std::initializer_list<QWidget*>{button4And5Labels_[0], button4And5Labels_[1],

@@ -27,7 +27,7 @@ constexpr int kShortPasswordLength = 6;
 }  // namespace
 
 LoginDialog::LoginDialog(DeviceSession& session, DeviceWatcher& watcher, Language language, QWidget* parent)
-    : SkinnedDialog(parent),
+    : SkinnedDialog(language, parent),
       session_(session),
       watcher_(watcher),
       asksShortPassword_(SignInAsksShortPassword(session.state))
@@ -35,7 +35,7 @@ LoginDialog::LoginDialog(DeviceSession& session, DeviceWatcher& watcher, Languag
     setObjectName("154");
     setFixedSize(UnitsToPixels(ForLanguage(language, kLoginUnitsEnglish, kLoginUnitsKorean)));
     CreateControls(language);
-    ApplyControlColours();
+    FinishControls();
     (asksShortPassword_ ? password_ : shortPassword_)->hide();
     shownField()->setFocus();
 }

@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 
+#include <array>
 #include <map>
 
 #include "actions/password_actions.h"
@@ -13,6 +14,7 @@
 #include "ui/controls/group_frame.h"
 #include "ui/controls/skin_button.h"
 #include "ui/dialog_framework/secret_field.h"
+#include "ui/dialog_framework/tab_order.h"
 #include "ui/dialogs/password_layout.h"
 #include "ui/dialogs/result_notice.h"
 
@@ -26,15 +28,19 @@ constexpr int kShortPasswordLength = 6;
 }  // namespace
 
 PasswordDialog::PasswordDialog(DeviceSession& session, Language language, QWidget* parent)
-    : SkinnedDialog(parent), session_(session)
+    : SkinnedDialog(language, parent), session_(session)
 {
     setObjectName("141");
     setFixedSize(UnitsToPixels(ForLanguage(language, kPasswordUnitsEnglish, kPasswordUnitsKorean)));
     CreateControls(language);
-    ApplyControlColours();
+    FinishControls();
+    // Typed, checked, then saved: the fields before the buttons beside them.
+    OrderTabs(std::array<QWidget*, 7>{password_, shortPassword_, verification_, save_, shortPasswordButton_, signOut_,
+                                      exit_});
     shortPassword_->hide();
     if (session_.state.mousePasswordEnrolled == 1) {
         group_->setTitle(tr("Update Mouse Password"));
+        setWindowTitle(group_->title());
         save_->setText(tr("Modify PWD."));
     } else {
         save_->setText(tr("Save PWD."));

@@ -35,12 +35,12 @@ void FillRange(QComboBox* list, ValueRange range, const char* format)
 }  // namespace
 
 SequenceDialog::SequenceDialog(DeviceSession& session, Language language, QWidget* parent)
-    : SkinnedDialog(parent), session_(session)
+    : SkinnedDialog(language, parent), session_(session)
 {
     setObjectName("144");
     setFixedSize(UnitsToPixels(kSequenceUnits));
     CreateControls(language);
-    ApplyControlColours();
+    FinishControls();
     // Nothing may be written before the mouse's own settings are shown.
     apply_->setEnabled(false);
     ok_->setEnabled(false);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <array>
 #include <map>
 
 #include "actions/site_actions.h"
@@ -18,6 +19,7 @@
 #include "ui/controls/group_frame.h"
 #include "ui/controls/skin_button.h"
 #include "ui/dialog_framework/secret_field.h"
+#include "ui/dialog_framework/tab_order.h"
 #include "ui/dialogs/result_notice.h"
 #include "ui/dialogs/site_layout.h"
 #include "ui/notice/notice_popup.h"
@@ -31,14 +33,18 @@ constexpr int kTextLength = 12;
 }  // namespace
 
 SiteDialog::SiteDialog(DeviceSession& session, Language language, QWidget* parent)
-    : SkinnedDialog(parent), session_(session)
+    : SkinnedDialog(language, parent), session_(session)
 {
     setObjectName("155");
     // It keeps the user's attention above every other window while open.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setFixedSize(UnitsToPixels(kSiteUnits));
     CreateControls(language);
-    ApplyControlColours();
+    FinishControls();
+    // Each field before the buttons that act on it, although "Save" sits a
+    // line above it.
+    OrderTabs(std::array<QWidget*, 8>{titles_, id_, saveId_, deleteId_, password_, savePassword_, deletePassword_,
+                                      button(kExitSiteButton)});
     LoadTitles();
 
     LoadSiteSlots(session_);

@@ -45,13 +45,13 @@ inline constexpr std::array<ControlPlace<SiteKind>, 16> kSiteLayout{{
     {kSaveIdButton, SiteKind::Button, {147, 38, 84, 12}, {147, 38, 84, 12}},
     {kIdLabel, SiteKind::Label, {42, 53, 18, 8}, {49, 53, 11, 8}},
     {kIdField, SiteKind::Field, {65, 51, 77, 12}, {65, 51, 77, 12}},
-    {kDeleteIdButton, SiteKind::Button, {147, 52, 84, 12}, {147, 52, 84, 12}},
+    {kDeleteIdButton, SiteKind::Button, {147, 51, 84, 12}, {147, 51, 84, 12}},
     {kBeforePasswordLabel, SiteKind::Label, {10, 71, 50, 8}, {17, 71, 43, 8}},
     {kPasswordSlotName, SiteKind::SlotName, {65, 69, 77, 12}, {65, 69, 77, 12}},
-    {kSaveSitePasswordButton, SiteKind::Button, {147, 70, 84, 12}, {147, 70, 84, 12}},
+    {kSaveSitePasswordButton, SiteKind::Button, {147, 69, 84, 12}, {147, 69, 84, 12}},
     {kSitePasswordLabel, SiteKind::Label, {26, 85, 34, 8}, {40, 85, 20, 8}},
     {kSitePasswordField, SiteKind::SecretField, {65, 82, 77, 12}, {65, 82, 77, 12}},
-    {kDeletePasswordButton, SiteKind::Button, {147, 83, 84, 12}, {147, 83, 84, 12}},
+    {kDeletePasswordButton, SiteKind::Button, {147, 82, 84, 12}, {147, 82, 84, 12}},
     {kExitSiteButton, SiteKind::Button, {192, 102, 38, 12}, {192, 102, 38, 12}},
 }};
 

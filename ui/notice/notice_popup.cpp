@@ -3,6 +3,7 @@
 
 #include "ui/notice/notice_popup.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
@@ -78,6 +79,9 @@ void NoticePopup::Present(const QString& line, QColor colour, int milliseconds)
         show();
         raise();
         update();
+        // A notice takes no focus, so a reader would not hear it otherwise.
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
     }
     expiry.start(std::max(0, milliseconds));
 }
