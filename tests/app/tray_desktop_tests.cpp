@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 
 #include "settings/settings_keys.h"
@@ -139,10 +140,21 @@ TEST_F(TrayDesktopTest, IconComesWhenAnX11TrayStartsAfterTheProgram)
     StartProgram();
     ASSERT_TRUE(QTest::qWaitFor([this] { return ControlBoxShown(); }, kScreenWait)) << ProgramErrors();
 
-    const XEmbedTrayOwner tray(display_.name());
+    // Heard of when the tray announces itself, and not a moment before:
+    // nothing tells the program that the selection changed hands.
+    XEmbedTrayOwner tray(display_.name());
     ASSERT_TRUE(tray.owns());
-    // Looked for every two seconds.
+    EXPECT_TRUE(tray.WaitForDockRequest(std::chrono::milliseconds(kScreenWait))) << ProgramErrors();
     EXPECT_TRUE(QTest::qWaitFor([this] { return !ControlBoxShown(); }, kScreenWait));
+}
+
+TEST_F(TrayDesktopTest, IconDocksInAnX11TrayThatWasThere)
+{
+    XEmbedTrayOwner tray(display_.name());
+    ASSERT_TRUE(tray.owns());
+    StartProgram();
+    EXPECT_TRUE(tray.WaitForDockRequest(std::chrono::milliseconds(kScreenWait))) << ProgramErrors();
+    EXPECT_FALSE(ControlBoxShown());
 }
 
 TEST_F(TrayDesktopTest, IconComesWhenAPanelJoinsAWatcherThatWasThere)
