@@ -3,13 +3,13 @@
 
 #include "app/tray_wait.h"
 
+#include <QGuiApplication>
 #include <QMenu>
 
 #include "app/tray_host_watch.h"
 #include "app/xembed_tray.h"
 #include "app/xembed_tray_watch.h"
 #include "protocol/model_table.h"
-#include "ui/controls/skin_library.h"
 
 namespace qmb {
 
@@ -58,9 +58,12 @@ void TrayWait::CheckForTray()
 void TrayWait::ShowIcon()
 {
     icon_ = std::make_unique<QSystemTrayIcon>();
-    // By name when installed in the icon theme, so that shells drawing the
-    // tray themselves find it; the built-in pictures otherwise.
-    icon_->setIcon(QIcon::fromTheme("qmbpro", ProgramIcon()));
+    // Shells that draw the tray themselves (StatusNotifier) find the icon by
+    // its name in the icon theme; an X11 tray is handed the pictures, and
+    // looking the theme up would take as long as the rest of the icon.
+    const QIcon pictures = QGuiApplication::windowIcon();
+    icon_->setIcon(TrayHostWatch::HostPresent(QDBusConnection::sessionBus()) ? QIcon::fromTheme("qmbpro", pictures)
+                                                                             : pictures);
     icon_->setToolTip(QString::fromUtf8(ModelName(modelNumber_)));
     // Shells that draw the menu themselves (StatusNotifierItem) only report
     // presses, so the same menu is also the icon's context menu.
