@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/autostart_entry.h"
 #include "app/help_file.h"
@@ -21,6 +22,14 @@
 #include "ui/notice/notice_popup.h"
 
 namespace qmb {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kWindowHandleSaveDelay = 1s;
+
+}  // namespace
 
 TrayProgram::TrayProgram(DeviceSession& session, Language language, TrayWait::TrayAvailable trayAvailable,
                          ControlBoxVisibility::PointerKnown pointerKnown,
@@ -66,7 +75,9 @@ TrayProgram::~TrayProgram()
 void TrayProgram::Start()
 {
     const bool elevenSteps = session_.modelNumber == 1;
-    box_.setWindowIcon(ProgramIcon());
+    // Drawn once, at every tray size, for the icon, the control box and the
+    // dialogs alike.
+    QGuiApplication::setWindowIcon(ProgramIcon());
     box_.setWindowTitle("QMBPro");
     box_.resolutionSlider()->setRange(1, elevenSteps ? 11 : 3);
     box_.intervalSlider()->setRange(0, kMaxReportInterval);
@@ -80,8 +91,12 @@ void TrayProgram::Start()
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         box_.move(screen->availableGeometry().center() - box_.rect().center());
     }
-    WriteUserDword(kUserKey, kWindowHandleName, static_cast<uint32_t>(box_.winId()));
     visibility_.ApplyStoredTopmost();
+    // For other programs to find the control box by. A save waits for the
+    // disk, longer than all the rest of the start, so it waits until the
+    // icon is up.
+    QTimer::singleShot(kWindowHandleSaveDelay, this,
+                       [this] { WriteUserDword(kUserKey, kWindowHandleName, static_cast<uint32_t>(box_.winId())); });
 
     device_.Start();
     openers_ = std::make_unique<DialogOpeners>(box_, panel_, session_, *device_.watcher(), language_);

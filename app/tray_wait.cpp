@@ -3,36 +3,19 @@
 
 #include "app/tray_wait.h"
 
+#include <QGuiApplication>
 #include <QMenu>
 
 #include "app/tray_host_watch.h"
 #include "app/xembed_tray.h"
+#include "app/xembed_tray_watch.h"
 #include "protocol/model_table.h"
-#include "ui/controls/skin_library.h"
 
 namespace qmb {
-
-namespace {
-
-using namespace std::chrono_literals;
-
-constexpr auto kTrayCheckInterval = 2s;
-// How long to look for a tray that appears after the program (a panel that
-// starts later): 2 minutes.
-constexpr int kTrayChecks = 60;
-
-}  // namespace
 
 TrayWait::TrayWait(QMenu& menu, int modelNumber, TrayAvailable trayAvailable)
     : menu_(menu), modelNumber_(modelNumber), trayAvailable_(std::move(trayAvailable))
 {
-    checks_.setInterval(kTrayCheckInterval);
-    connect(&checks_, &QTimer::timeout, this, [this] {
-        if (++checksMade_ >= kTrayChecks) {
-            checks_.stop();
-        }
-        CheckForTray();
-    });
 }
 
 bool TrayWait::DesktopHasTray()
@@ -48,23 +31,26 @@ void TrayWait::Start()
         ShowIcon();
         return;
     }
-    // An XEmbed tray can only be polled for; a StatusNotifier panel says
-    // when it comes, however late.
+    // Both kinds of tray say when they come, however late.
     emit waiting();
-    checks_.start();
     hostWatch_ = new TrayHostWatch(QDBusConnection::sessionBus(), this);
     connect(hostWatch_, &TrayHostWatch::hostAppeared, this, &TrayWait::CheckForTray);
+    xembedWatch_ = new XEmbedTrayWatch(this);
+    connect(xembedWatch_, &XEmbedTrayWatch::trayAnnounced, this, &TrayWait::CheckForTray);
+    // A tray that came while the watches were being set up told nobody.
+    CheckForTray();
 }
 
 void TrayWait::CheckForTray()
 {
-    if (icon_ || !trayAvailable_()) {
+    if (icon_ || !hostWatch_ || !trayAvailable_()) {
         return;
     }
-    checks_.stop();
-    // Its own signal may have brought us here: it goes once that returns.
+    // Their own signals may have brought us here: they go once that returns.
     hostWatch_->deleteLater();
     hostWatch_ = nullptr;
+    xembedWatch_->deleteLater();
+    xembedWatch_ = nullptr;
     ShowIcon();
     emit found();
 }
@@ -72,9 +58,12 @@ void TrayWait::CheckForTray()
 void TrayWait::ShowIcon()
 {
     icon_ = std::make_unique<QSystemTrayIcon>();
-    // By name when installed in the icon theme, so that shells drawing the
-    // tray themselves find it; the built-in pictures otherwise.
-    icon_->setIcon(QIcon::fromTheme("qmbpro", ProgramIcon()));
+    // Shells that draw the tray themselves (StatusNotifier) find the icon by
+    // its name in the icon theme; an X11 tray is handed the pictures, and
+    // looking the theme up would take as long as the rest of the icon.
+    const QIcon pictures = QGuiApplication::windowIcon();
+    icon_->setIcon(TrayHostWatch::HostPresent(QDBusConnection::sessionBus()) ? QIcon::fromTheme("qmbpro", pictures)
+                                                                             : pictures);
     icon_->setToolTip(QString::fromUtf8(ModelName(modelNumber_)));
     // Shells that draw the menu themselves (StatusNotifierItem) only report
     // presses, so the same menu is also the icon's context menu.

@@ -5,7 +5,6 @@
 
 #include <QObject>
 #include <QSystemTrayIcon>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -15,6 +14,7 @@ class QMenu;
 namespace qmb {
 
 class TrayHostWatch;
+class XEmbedTrayWatch;
 
 // The program's tray icon: shown at once when the desktop has a tray, else
 // as soon as one comes (a panel that starts after the program). Until then
@@ -32,6 +32,9 @@ public:
     void Start();
     // None until a tray is found.
     QSystemTrayIcon* icon() const { return icon_.get(); }
+    // Looks again while waiting: the icon, if there is a tray now. The
+    // desktop's own news of a tray that comes ends up here.
+    void CheckForTray();
 
 signals:
     // There was no tray at the start.
@@ -41,7 +44,6 @@ signals:
     void activated(QSystemTrayIcon::ActivationReason reason);
 
 private:
-    void CheckForTray();
     void ShowIcon();
 
     QMenu& menu_;
@@ -50,9 +52,8 @@ private:
     // Made only once a tray is there: Qt decides at that moment, for the
     // whole run, whether the icon goes over D-Bus.
     std::unique_ptr<QSystemTrayIcon> icon_;
-    QTimer checks_;
-    int checksMade_ = 0;
     TrayHostWatch* hostWatch_ = nullptr;
+    XEmbedTrayWatch* xembedWatch_ = nullptr;
 };
 
 }  // namespace qmb

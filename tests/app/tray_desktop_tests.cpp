@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 
 #include "settings/settings_keys.h"
@@ -30,6 +31,28 @@ namespace {
 
 constexpr int kRegistrationWait = 5000;
 constexpr int kScreenWait = 5000;
+constexpr int kSettle = 1500;
+constexpr int kSleepWindow = 4000;
+
+// The times the threads of a process were switched out, as the kernel counts
+// them: each is a wake-up.
+long ContextSwitches(qint64 pid)
+{
+    long switches = 0;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile status(tasks.filePath(task + "/status"));
+        if (!status.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.contains("ctxt_switches:")) {
+                switches += line.mid(line.indexOf(':') + 1).trimmed().toLong();
+            }
+        }
+    }
+    return switches;
+}
 
 QStringList Labels(const std::vector<MenuEntry>& entries)
 {
@@ -139,10 +162,33 @@ TEST_F(TrayDesktopTest, IconComesWhenAnX11TrayStartsAfterTheProgram)
     StartProgram();
     ASSERT_TRUE(QTest::qWaitFor([this] { return ControlBoxShown(); }, kScreenWait)) << ProgramErrors();
 
-    const XEmbedTrayOwner tray(display_.name());
+    // Heard of when the tray announces itself, and not a moment before:
+    // nothing tells the program that the selection changed hands.
+    XEmbedTrayOwner tray(display_.name());
     ASSERT_TRUE(tray.owns());
-    // Looked for every two seconds.
+    EXPECT_TRUE(tray.WaitForDockRequest(std::chrono::milliseconds(kScreenWait))) << ProgramErrors();
     EXPECT_TRUE(QTest::qWaitFor([this] { return !ControlBoxShown(); }, kScreenWait));
+}
+
+TEST_F(TrayDesktopTest, WaitingForATrayTheProgramSleeps)
+{
+    StartProgram();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ControlBoxShown(); }, kScreenWait)) << ProgramErrors();
+    // Past what the start leaves for later.
+    QTest::qWait(kSettle);
+    const long before = ContextSwitches(program_.processId());
+    QTest::qWait(kSleepWindow);
+    // A look for a tray, however rare, takes more than this.
+    EXPECT_LE(ContextSwitches(program_.processId()) - before, 3);
+}
+
+TEST_F(TrayDesktopTest, IconDocksInAnX11TrayThatWasThere)
+{
+    XEmbedTrayOwner tray(display_.name());
+    ASSERT_TRUE(tray.owns());
+    StartProgram();
+    EXPECT_TRUE(tray.WaitForDockRequest(std::chrono::milliseconds(kScreenWait))) << ProgramErrors();
+    EXPECT_FALSE(ControlBoxShown());
 }
 
 TEST_F(TrayDesktopTest, IconComesWhenAPanelJoinsAWatcherThatWasThere)
