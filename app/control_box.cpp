@@ -12,6 +12,7 @@
 #include <QPainterPath>
 
 #include <array>
+#include <utility>
 
 #include "app/control_box_layout.h"
 #include "ui/controls/invisible_button.h"
@@ -40,14 +41,15 @@ const std::array<const char*, 4> kKoreanProfiles{"사무용", "게임용1", "게
 
 ControlBox::ControlBox(int modelNumber, Language language)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
-      backgroundSkin_(modelNumber == 1 ? kSkinElevenSteps : kSkinThreeSteps)
+      backgroundSkin_(modelNumber == 1 ? kSkinElevenSteps : kSkinThreeSteps),
+      language_(language)
 {
     setObjectName("102");
     setFixedSize(kControlBoxPixels);
     setFocusPolicy(Qt::ClickFocus);
     setWindowTitle(QStringLiteral("QMBPro"));
     CreateControls(language);
-    ApplyColours(language);
+    ApplyColours();
     NameControls();
     OrderTabsByPlace(*this);
     DragByBody::Install(*this);
@@ -136,7 +138,7 @@ void ControlBox::CreateControls(Language language)
     });
 }
 
-void ControlBox::ApplyColours(Language language)
+void ControlBox::ApplyColours()
 {
     QPalette colours = palette();
     colours.setColor(QPalette::Base, kControlBackground);
@@ -147,13 +149,22 @@ void ControlBox::ApplyColours(Language language)
     for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         control->setPalette(colours);
     }
-    const QFont small = DialogFont(language, kFontPixels);
-    resolutionLabel_->setFont(small);
-    intervalLabel_->setFont(small);
-    for (QComboBox* list : {profileCombo_, siteCombo_}) {
-        list->setFont(small);
-        list->view()->setFont(small);
+}
+
+void ControlBox::showEvent(QShowEvent* event)
+{
+    // Fonts are looked up and the lists laid out in them only when the box
+    // is first seen, not before the tray icon is up.
+    if (language_) {
+        const QFont small = DialogFont(*std::exchange(language_, std::nullopt), kFontPixels);
+        resolutionLabel_->setFont(small);
+        intervalLabel_->setFont(small);
+        for (QComboBox* list : {profileCombo_, siteCombo_}) {
+            list->setFont(small);
+            list->view()->setFont(small);
+        }
     }
+    QWidget::showEvent(event);
 }
 
 void ControlBox::paintEvent(QPaintEvent*)

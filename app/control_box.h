@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <map>
+#include <optional>
 
 #include "app/control_ids.h"
 #include "ui/controls/language.h"
@@ -49,14 +50,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateControls(Language language);
-    void ApplyColours(Language language);
+    void ApplyColours();
     // Names for screen readers, and tips where the skin says nothing.
     void NameControls();
 
     int backgroundSkin_;
+    // Until the fonts in it are set.
+    std::optional<Language> language_;
     CTransparentStatic* resolutionLabel_ = nullptr;
     CTransparentStatic* intervalLabel_ = nullptr;
     QComboBox* profileCombo_ = nullptr;
