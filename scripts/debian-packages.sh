@@ -7,7 +7,7 @@
 # to run and fails.
 set -eu
 
-build="cmake ninja-build g++ pkg-config libudev-dev libxcb1-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev \
+build="cmake ninja-build g++ pkg-config libudev-dev libxcb1-dev libxcb-shape0-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev \
 qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev libgtest-dev libgmock-dev scdoc"
 # The package and its checkers (dpkg-dev and file for cpack's dependency
 # list, udev for its rules directory), and a Wayland compositor to run in.

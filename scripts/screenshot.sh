@@ -6,16 +6,20 @@
 # --sequence, the dialog opened from it; with --passwords, the password
 # dialog in both its layouts and the sign-in dialog, as password-setting,
 # password-short and password-sign-in (-ko for Korean) beside OUTPUT; with
-# --site, the site dialog for a site with both its ID and password stored.
-# Usage: screenshot.sh [--korean] [--buttons|--sequence|--passwords|--site] [output.png]
+# --site, the site dialog for a site with both its ID and password stored;
+# with --double, the control box at twice the size, as on a high-density
+# screen.
+# Usage: screenshot.sh [--korean] [--double|--buttons|--sequence|--passwords|--site] [output.png]
 set -eu
 cd "$(dirname "$0")/.."
 lang=C.UTF-8
 suffix=
 window=control-box
+scale=1
 while [ $# -gt 0 ]; do
     case "$1" in
     --korean) lang=ko_KR.UTF-8 suffix=-ko ;;
+    --double) scale=2 window=control-box-2x ;;
     --buttons) window=button-editing ;;
     --sequence) window=sequence-setting ;;
     --passwords) window=password ;;
@@ -32,11 +36,11 @@ cmake --build build -j"$(nproc)" --target qmbpro
 work=$(mktemp -d)
 trap 'kill $app $screen 2>/dev/null || true; rm -rf "$work"' EXIT
 display=:$((90 + $$ % 9))
-Xvfb "$display" -screen 0 640x300x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 $((640 * scale))x$((300 * scale))x24 -nolisten tcp >/dev/null 2>&1 &
 screen=$!
 sleep 1
 mkdir -m 700 "$work/runtime"
-DISPLAY=$display LANG=$lang LANGUAGE= XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime \
+DISPLAY=$display LANG=$lang LANGUAGE= QT_SCALE_FACTOR=$scale XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime \
     ./build/app/qmbpro --demo &
 app=$!
 sleep 3
@@ -91,9 +95,10 @@ if [ "$window" = password ]; then
     echo "wrote $(named setting), $(named short), $(named sign-in)"
     exit 0
 fi
-if [ "$window" = control-box ]; then
+if [ "$window" = control-box ] || [ "$window" = control-box-2x ]; then
     # The control box, 400 x 111, in the middle of the screen.
-    DISPLAY=$display import -window root -crop 400x111+120+94 +repage "$out"
+    DISPLAY=$display import -window root -crop $((400 * scale))x$((111 * scale))+$((120 * scale))+$((94 * scale)) \
+        +repage "$out"
 else
     # The buttons on the control box, at a point inside them in either
     # language's layout: "Edit", or "Function" (the sequence waits for

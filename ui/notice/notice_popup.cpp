@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/notice/device_pixel_shape.h"
 #include "ui/notice/notice_text.h"
 #include "ui/notice/region_from_bitmap.h"
 
@@ -67,6 +68,8 @@ NoticePopup::NoticePopup()
 void NoticePopup::Present(const QString& line, QColor colour, int milliseconds)
 {
     const QRegion letters = RegionFromBitmap(RenderNoticeText(line, colour), kBackgroundKey, kEdgeTolerance);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal scale = screen ? screen->devicePixelRatio() : 1;
     noticeColour = colour;
     // What the letters say, for screen readers.
     setAccessibleName(line);
@@ -74,7 +77,13 @@ void NoticePopup::Present(const QString& line, QColor colour, int milliseconds)
     if (letters.isEmpty()) {
         hide();
     } else {
-        setMask(letters);
+        // On a scaled screen a mask's edges step by whole units; the letters
+        // are cut at the screen's own pixels where that can be done.
+        const bool cut = scale > 1 && CutToDevicePixels(*this, RegionFromBitmap(RenderNoticeText(line, colour, scale),
+                                                                               kBackgroundKey, kEdgeTolerance));
+        if (!cut) {
+            setMask(letters);
+        }
         move(CentredOnPrimaryScreen(size()));
         show();
         raise();

@@ -46,14 +46,15 @@ QString NoticeLine(const QString& text)
     return text;
 }
 
-QImage RenderNoticeText(const QString& line, QColor colour)
+QImage RenderNoticeText(const QString& line, QColor colour, qreal scale)
 {
-    QImage image(kNoticeSize, QImage::Format_RGB32);
+    QImage image(kNoticeSize * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setFont(NoticeFont());
     painter.setPen(colour);
-    painter.drawText(image.rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, line);
+    painter.drawText(QRect(QPoint(), kNoticeSize), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, line);
     return image;
 }
 

@@ -28,6 +28,8 @@ QString NoticeLine(const QString& text);
 
 // The line drawn in colour on black, on one line, centred horizontally and
 // aligned to the top of a kNoticeSize surface; what does not fit is clipped.
-QImage RenderNoticeText(const QString& line, QColor colour);
+// At a `scale` above 1 the picture has that many pixels to each of its
+// units, as a high-density screen shows it.
+QImage RenderNoticeText(const QString& line, QColor colour, qreal scale = 1);
 
 }  // namespace qmb

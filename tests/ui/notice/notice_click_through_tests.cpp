@@ -17,6 +17,9 @@
 
 #include <optional>
 
+#include <xcb/shape.h>
+#include <xcb/xcb.h>
+
 #include "tests/support/qt_printers.h"
 #include "tests/support/virtual_display.h"
 #include "ui/notice/notice_popup.h"
@@ -73,8 +76,10 @@ std::optional<QPoint> ClearPoint(const QRegion& shape, bool onLetter)
 // xdotool's exit status for a left click at the given point of the screen.
 int Click(QPoint at)
 {
+    // xdotool speaks the screen's own pixels; a scaled screen has more.
+    const QPoint native = at * QGuiApplication::primaryScreen()->devicePixelRatio();
     return QProcess::execute(
-        "xdotool", {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+        "xdotool", {"mousemove", "--sync", QString::number(native.x()), QString::number(native.y()), "click", "1"});
 }
 
 class NoticeClickThroughTest : public testing::Test {
@@ -135,6 +140,36 @@ TEST_F(NoticeClickThroughTest, PressOnALetterGoesNowhereElse)
     QTest::qWait(500);
     EXPECT_FALSE(underneath_.pressedAt.has_value());
     EXPECT_TRUE(popup_->isVisible());
+}
+
+// The window's shape as the X server keeps it, in the screen's pixels.
+QRegion ShapeOnTheServer(WId window)
+{
+    auto* connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    const auto cookie = xcb_shape_get_rectangles(connection, static_cast<xcb_window_t>(window), XCB_SHAPE_SK_BOUNDING);
+    xcb_shape_get_rectangles_reply_t* reply = xcb_shape_get_rectangles_reply(connection, cookie, nullptr);
+    QRegion shape;
+    if (reply != nullptr) {
+        const xcb_rectangle_t* rectangles = xcb_shape_get_rectangles_rectangles(reply);
+        for (int i = 0; i < xcb_shape_get_rectangles_rectangles_length(reply); ++i) {
+            shape += QRect(rectangles[i].x, rectangles[i].y, rectangles[i].width, rectangles[i].height);
+        }
+        free(reply);
+    }
+    return shape;
+}
+
+TEST_F(NoticeClickThroughTest, TheWindowIsCutToTheLettersAtTheScreensOwnPixels)
+{
+    const qreal scale = QGuiApplication::primaryScreen()->devicePixelRatio();
+    const QRegion fine = RegionFromBitmap(RenderNoticeText(kNotice, kBlue, scale), qRgb(0, 0, 0), qRgb(16, 16, 16));
+    const QRegion shape = ShapeOnTheServer(popup_->winId());
+    EXPECT_TRUE(shape.xored(fine).isEmpty()) << "shape " << ::testing::PrintToString(shape.boundingRect()) << ", "
+                                             << shape.rectCount() << " runs";
+    if (scale > 1) {
+        // Not the letters at one pixel a unit, blown up.
+        EXPECT_FALSE(shape.xored(QTransform::fromScale(scale, scale).map(Letters())).isEmpty());
+    }
 }
 
 }  // namespace
