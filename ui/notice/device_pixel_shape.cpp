@@ -15,8 +15,9 @@ namespace qmb {
 
 bool CutToDevicePixels(QWidget& window, const QRegion& devicePixels)
 {
+    // The offscreen platform answers as X11 too, with no server behind it.
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr || x11->connection() == nullptr) {
         return false;
     }
     std::vector<xcb_rectangle_t> rectangles;
