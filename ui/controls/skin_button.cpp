@@ -45,11 +45,6 @@ QColor SkinButton::background() const
 
 void SkinButton::paintEvent(QPaintEvent*)
 {
-    if (!background_) {
-        // Only the dialog's own painting beneath the centre, not its
-        // controls: this button would otherwise sample itself.
-        background_ = ColourBeneath(*this, geometry().center());
-    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), background());
@@ -103,6 +98,16 @@ QFont SkinButton::CaptionFont(const QSizeF& space) const
         caption.setPixelSize(caption.pixelSize() - 1);
     }
     return caption;
+}
+
+void SkinButton::showEvent(QShowEvent* event)
+{
+    if (!background_) {
+        // Only the dialog's own painting beneath the centre, not its
+        // controls: this button would otherwise sample itself.
+        background_ = ColourBeneath(*this, geometry().center());
+    }
+    QPushButton::showEvent(event);
 }
 
 void SkinButton::SetHovered(bool hovered)

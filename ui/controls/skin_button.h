@@ -30,12 +30,13 @@ public:
 
     bool hovered() const { return hovered_; }
     // What the corners show; the dialog's colour once the button has been
-    // drawn.
+    // shown.
     QColor background() const;
 
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
