@@ -18,27 +18,18 @@
 namespace qmb {
 namespace {
 
-class ControlBoxAccessTest : public test::ControlBoxFixture {
-protected:
-    // The control as the box shows it, on its skin.
-    QImage Look(QWidget* control)
-    {
-        Run(50);
-        return box().grab(control->geometry()).toImage();
-    }
-};
+using ControlBoxAccessTest = test::ControlBoxFixture;
 
-double Luminance(const QColor& colour)
-{
-    const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
-}
-
+// The contrast ratio of two colours, as the web's accessibility guidelines
+// measure it.
 double Contrast(const QColor& a, const QColor& b)
 {
-    const double first = Luminance(a);
-    const double second = Luminance(b);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+    const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    const auto luminance = [&](const QColor& colour) {
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const auto [darker, lighter] = std::minmax({luminance(a), luminance(b)});
+    return (lighter + 0.05) / (darker + 0.05);
 }
 
 TEST_F(ControlBoxAccessTest, ViewControlBoxTakesTheKeyboardAndTabWalksTheBoxAsItIsRead)
@@ -67,6 +58,11 @@ TEST_F(ControlBoxAccessTest, DisabledControlsLookDisabledAndFocusStandsOutOfTheS
     Start(0);
     program_->trayMenu().viewControlBoxAction()->trigger();
     ASSERT_TRUE(RunUntil([&] { return box().isActiveWindow(); }));
+    // The control as the box shows it, on its skin.
+    const auto Look = [this](QWidget* control) {
+        Run(50);
+        return box().grab(control->geometry()).toImage();
+    };
     QWidget* sequence = box().button(kSequenceButton);
     QCheckBox* autoClick = box().autoClickCheck();
     ASSERT_FALSE(sequence->isEnabled());

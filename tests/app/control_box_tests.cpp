@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 #include "settings/site_titles.h"
 #include "tests/app/control_box_fixture.h"
@@ -78,6 +79,15 @@ TEST_F(ControlBoxTest, StartsHiddenAndShowsTheMousesState)
     EXPECT_FALSE(box().autoClickCheck()->isEnabled());
     EXPECT_FALSE(box().siteModeCheck()->isEnabled());
     EXPECT_FALSE(box().button(kSequenceButton)->isEnabled());
+}
+
+TEST_F(ControlBoxTest, TheBoxHandleIsSavedOnlyOnceTheProgramHasSettled)
+{
+    Start();
+    // Its save waits for the disk: the start does not.
+    EXPECT_EQ(ReadUserDword(kUserKey, kWindowHandleName), 0u);
+    const auto handle = static_cast<uint32_t>(box().winId());
+    EXPECT_TRUE(RunUntil([&] { return ReadUserDword(kUserKey, kWindowHandleName) == handle; }, 3000));
 }
 
 TEST_F(ControlBoxTest, TooltipNamesTheModel)
